@@ -1,0 +1,171 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "practice/elements.h"
+#include "practice/host.h"
+#include "practice/random.h"
+#include "practice/scheduler.h"
+
+namespace kobaru {
+
+// The practice screen: the board of the auction hall, the operator's panel and the trainee's bid
+// button. Its handlers share state only through the fields below and the elements' properties.
+class Form1 {
+ public:
+  Form1(Host& host, Rnd rnd);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  Scheduler scheduler;
+
+  // --- Mode and lot conditions
+  int modo = 0;  // 0 manual, 2 full-automatic
+  int settei = 0;
+  int sutatofuka = 0;
+  double syuppinbangou = 0;
+  double kakaku = 0;  // thousands of yen
+  double urikiri = 0;
+  double meyasuti = 0;  // ten-thousands of yen
+  int teisihaba = 0;
+  double sokudo = 0;   // seconds
+  double kankaku = 0;  // milliseconds
+
+  // --- Price display digits
+  double hyakuman = 0;
+  double jyuuman = 0;
+  double man = 0;
+  double sen = 0;
+
+  // --- The lot under the hammer
+  int serityuu = 0;
+  int simekiri = 0;
+  int syuuryou = 0;
+  int urikirityuu = 0;
+  int taninkenri = 0;
+  int syudouseri = 0;
+  int osityuu = 0;
+  int kaisinaosi = 0;
+
+  // --- Prices and texts of the bid record
+  double kakakuman = 0;
+  std::string kirokukakaku;
+  std::string kirokumei;
+  double ousatukakaku = 0;
+  double sutatokakaku = 0;
+  double saiserikakaku = 0;
+  double mikirikakaku = 0;
+  std::string saisyuuousatu;
+
+  // --- Counters of the timer-driven sequences
+  int ketteikaisuu = 0;
+  int urikirikaisuu = 0;
+  int ryuusatukaisuu = 0;
+  int mikirikaisuu = 0;
+  int teisikaisuu = 0;
+  int modosikaisuu = 0;
+  int saisutatokaisuu = 0;
+  int coranpu = 0;
+  int youranpu = 0;
+  int tenmetukaisuu = 0;
+  int demokaisuu = 0;
+
+  // --- Draws of the full-automatic practice
+  int copatan = 0;
+  double teisiue = 0;
+  double teisisita = 0;
+  int habaransuu = 0;
+
+  // --- Bid assist
+  int hojonasi = 0;
+  Color kenriiro = kBlack;
+
+  // --- Files
+  std::string apppath;
+  std::string sutatowav;
+  std::string rakusatuwav;
+  std::string nagarewav;
+  int gazoubangou = 0;
+  std::string gazou;
+
+  // --- Main price board
+  Line Line1, Line2, Line3, Line4;
+  Label Label9;
+  TextBox syuppin;
+  Label Label15;
+  TextBox nensiki;
+  Label Label17, Label14, Label16;
+  TextBox tenmei;
+  Label midori, kiiro, aka, Label13;
+  TextBox Text1, Text2, Text3;
+  Label Label4;
+  TextBox Text4;
+  Label Label1, Label2, Label3, Label5, Label6, Label10;
+
+  // --- Bid and confirm buttons
+  Button Command12, Command14;
+
+  // --- Decision countdown, guide price and next-lot area
+  Label nokori;
+  TextBox nokori2;
+  Label Label27, meyasu;
+  TextBox meyasugaku;
+  Label jiseri, genseri, Label28;
+  TextBox syuppin2;
+  Picture Image1;
+  Label kenri2;
+
+  // --- Lower board
+  Label tenmei1, jibun, tanin, midori2, kiiro2, aka2, sutato2, urikiri2, kettei2, Label24;
+  TextBox hyakuman2, jyuuman2, man2, sen2;
+  Label Label25;
+
+  // --- Left control panel
+  Picture Image3;
+  Label Label26;
+  Button syudou, semi, Command26;
+  Label modo10, Label7;
+  TextBox Text6;
+  Label Label11;
+  TextBox Text8;
+  Label Label8;
+  TextBox Text7;
+  Label Label18;
+  Button Command11, Command1;
+  Label Label12;
+  TextBox Text9;
+  Label kenri;
+  Button Command7, Command2, Command15, Command4, Command5, Command6, Command13, Command3,
+      Command24, Command8, Command9, Command22, Command10, Command23, Command25;
+  Button Command20, Command21;
+  Label Label20, Label21;
+  Button Command18, Command19;
+  Label Label22, Label23;
+
+  // --- Bid record
+  TextBox ousatu;
+
+  // --- Timers
+  Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9,
+      &Timer10, &Timer11, &Timer12, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17, &Timer18,
+      &Timer19, &Timer20, &Timer21;
+
+  // The element holding the keyboard focus, or nullptr.
+  Element* focus = nullptr;
+
+  // Every element, pictures first and buttons last: the order in which they stack.
+  const std::vector<Element*>& elements() const { return elements_; }
+  // The element of that name, or nullptr.
+  Element* element(std::string_view name) const;
+
+ private:
+  void layOut();
+
+  Host& host_;
+  Rnd rnd_;
+  std::vector<Element*> elements_;
+};
+
+}  // namespace kobaru

@@ -1,0 +1,76 @@
+#include "shell/about.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/style.h"
+
+namespace kobaru {
+
+namespace {
+
+// The maker's details; the addresses are placeholders under a reserved example domain.
+struct Maker {
+  const char* name;
+  const char* postal;
+  const char* web;
+  const char* mail;
+};
+constexpr Maker kMaker{"Tessaly", "〒100-0000 東京都千代田区例町1-2-3", "https://www.example.com/",
+                       "info@example.com"};
+
+QLabel* text(const QString& s, const Font& font, QWidget* parent) {
+  auto* l = new QLabel(s, parent);
+  l->setFont(toQFont(font));
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return l;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("about"));
+  setWindowTitle(QStringLiteral("Kobaru - バージョン情報"));
+
+  auto* icon = new QLabel(this);
+  icon->setPixmap(QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/kobaru.png")));
+  icon->setFixedSize(48, 48);
+
+  auto* title = text(QStringLiteral("Ｋｏｂａｒｕ"), {Face::PGothic, 24, true}, this);
+  auto* heading = new QHBoxLayout;
+  heading->addWidget(icon);
+  heading->addSpacing(12);
+  heading->addWidget(title);
+  heading->addStretch();
+
+  auto* rule = new QFrame(this);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+
+  Command1 = new QPushButton(QStringLiteral("閉　じ　る"), this);
+  Command1->setFont(toQFont({Face::PGothic, 9.75, false}));
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+  const Font body{Face::PGothic, 10.5, false};
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(20, 16, 20, 16);
+  column->addLayout(heading);
+  column->addWidget(text(QStringLiteral("Tessaly オークション応札練習ソフト"), body, this));
+  column->addSpacing(10);
+  column->addWidget(text(QStringLiteral("システム開発元"), {Face::PGothic, 10.5, true}, this));
+  for (const char* line : {kMaker.name, kMaker.postal, kMaker.web, kMaker.mail})
+    column->addWidget(text(QString::fromUtf8(line), body, this));
+  column->addSpacing(8);
+  column->addWidget(rule);
+  column->addWidget(Command1, 0, Qt::AlignRight);
+  setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+}
+
+}  // namespace kobaru

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+#include "practice/elements.h"
+
+namespace kobaru {
+
+// A display box of the board: one line of text that only the handlers write, such as a price
+// digit or the lot number.
+class BoardBox : public QWidget {
+ public:
+  explicit BoardBox(QWidget* parent);
+  void apply(const TextBox& box);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  TextBox box_;
+};
+
+}  // namespace kobaru

@@ -1,0 +1,146 @@
+#include "shell/practicewindow.h"
+
+#include <QApplication>
+
+#include "shell/boardbox.h"
+#include "shell/boardbutton.h"
+#include "shell/boardentry.h"
+#include "shell/boardlabel.h"
+#include "shell/boardline.h"
+#include "shell/boardpicture.h"
+#include "shell/recordbox.h"
+#include "shell/style.h"
+
+namespace kobaru {
+
+namespace {
+
+void placeWidget(QWidget* w, const Element& e) {
+  if (e.kind != Kind::Line) w->setGeometry(pixelRect(e));
+  w->setVisible(e.visible);
+}
+
+}  // namespace
+
+// One element and its widget, with the element as last drawn, so only changes reach Qt.
+struct PracticeWindow::View {
+  virtual ~View() = default;
+  virtual void sync() = 0;
+  Element* element = nullptr;
+  QWidget* widget = nullptr;
+};
+
+namespace {
+
+template <typename Model, typename Widget>
+struct ViewOf : PracticeWindow::View {
+  ViewOf(Model& m, Widget* w) : model(m), shown(m) {
+    element = &m;
+    widget = w;
+    w->setObjectName(toQString(m.name));
+    placeWidget(w, m);
+    w->apply(m);
+  }
+  void sync() override {
+    if (model == shown) return;
+    placeWidget(widget, model);
+    static_cast<Widget*>(widget)->apply(model);
+    shown = model;
+  }
+  Model& model;
+  Model shown;
+};
+
+}  // namespace
+
+PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
+    : form_(host, std::move(rnd)), driver_(form_.scheduler, [this] { wake(); }) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Kobaru v1.01 - Tessaly"));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+  resize(11895 / 15, 8700 / 15);  // the designed client area
+  build();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    for (const auto& v : views_)
+      if (v->widget == now) form_.focus = shownFocus_ = v->element;
+  });
+  driver_.rearm();
+}
+
+PracticeWindow::~PracticeWindow() = default;
+
+void PracticeWindow::build() {
+  for (Element* e : form_.elements()) {
+    switch (e->kind) {
+      case Kind::Picture:
+        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(
+            static_cast<Picture&>(*e), new BoardPicture(this)));
+        break;
+      case Kind::Line:
+        views_.push_back(
+            std::make_unique<ViewOf<Line, BoardLine>>(static_cast<Line&>(*e), new BoardLine(this)));
+        break;
+      case Kind::Label:
+        views_.push_back(std::make_unique<ViewOf<Label, BoardLabel>>(static_cast<Label&>(*e),
+                                                                     new BoardLabel(this)));
+        break;
+      case Kind::TextBox: {
+        auto& box = static_cast<TextBox&>(*e);
+        if (box.multiLine) {
+          views_.push_back(std::make_unique<ViewOf<TextBox, RecordBox>>(box, new RecordBox(this)));
+        } else if (!box.locked) {
+          // An entry the trainee types into: what is typed goes into the form at once.
+          auto* entry = new BoardEntry(this);
+          auto view = std::make_unique<ViewOf<TextBox, BoardEntry>>(box, entry);
+          connect(entry, &QLineEdit::textEdited, this, [v = view.get()](const QString& text) {
+            v->model.text = v->shown.text = text.toStdString();
+          });
+          views_.push_back(std::move(view));
+        } else {
+          views_.push_back(std::make_unique<ViewOf<TextBox, BoardBox>>(box, new BoardBox(this)));
+        }
+        break;
+      }
+      case Kind::Button:
+        views_.push_back(std::make_unique<ViewOf<Button, BoardButton>>(static_cast<Button&>(*e),
+                                                                       new BoardButton(this)));
+        break;
+    }
+  }
+}
+
+QWidget* PracticeWindow::widget(std::string_view name) const {
+  for (const auto& v : views_)
+    if (v->element->name == name) return v->widget;
+  return nullptr;
+}
+
+BoardButton* PracticeWindow::button(std::string_view name) const {
+  return qobject_cast<BoardButton*>(widget(name));
+}
+
+void PracticeWindow::deliver(const std::function<void()>& handler) {
+  if (busy_) return;
+  busy_ = true;
+  driver_.catchUp();
+  handler();
+  busy_ = false;
+  sync();
+  driver_.rearm();
+}
+
+void PracticeWindow::wake() { deliver([] {}); }
+
+void PracticeWindow::sync() {
+  for (const auto& v : views_) v->sync();
+  if (form_.focus != shownFocus_) {
+    shownFocus_ = form_.focus;
+    if (QWidget* w = shownFocus_ ? widget(shownFocus_->name) : nullptr) w->setFocus();
+  }
+}
+
+}  // namespace kobaru

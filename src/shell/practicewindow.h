@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "practice/form1.h"
+#include "shell/timerdriver.h"
+
+namespace kobaru {
+
+class BoardButton;
+class BoardEntry;
+
+// The Qt face of the practice screen: one widget per element of the form, placed and painted as
+// the element says. Every event goes to the form's handler, then the view copies what changed.
+class PracticeWindow : public QWidget {
+ public:
+  PracticeWindow(Host& host, Rnd rnd);
+  ~PracticeWindow() override;
+
+  Form1& form() { return form_; }
+  QWidget* widget(std::string_view name) const;
+  BoardButton* button(std::string_view name) const;
+
+  // Runs one event of the screen: the ticks due before it first, then the handler, then the
+  // view catches up. Nothing nests: while a handler runs, or a message it opened is shown,
+  // further ticks and events wait.
+  void deliver(const std::function<void()>& handler);
+
+  // One element and its widget (defined with the view code).
+  struct View;
+
+ private:
+  void build();
+  void sync();
+  void wake();
+
+  Form1 form_;
+  TimerDriver driver_;
+  std::vector<std::unique_ptr<View>> views_;
+  Element* shownFocus_ = nullptr;
+  bool busy_ = false;
+};
+
+}  // namespace kobaru

@@ -1,0 +1,67 @@
+#include "shell/windows.h"
+
+#include <QApplication>
+
+#include "practice/random.h"
+#include "shell/about.h"
+#include "shell/launcher.h"
+#include "shell/practicewindow.h"
+
+namespace kobaru {
+
+namespace {
+
+// Unloading: the window goes at the next turn of the event loop, so a handler of its own that
+// asked for it still runs to its end.
+void unload(QWidget* w) {
+  if (!w) return;
+  w->hide();
+  w->deleteLater();
+}
+
+}  // namespace
+
+Windows::Windows(const QString& lockPath) : host_(*this, lockPath) {}
+
+Windows::~Windows() {
+  delete launcher_;
+  delete practice_;
+  delete about_;
+}
+
+Launcher* Windows::launcher() const { return launcher_; }
+PracticeWindow* Windows::practice() const { return practice_; }
+AboutWindow* Windows::about() const { return about_; }
+
+void Windows::showLauncher() {
+  if (!launcher_) launcher_ = new Launcher(*this);
+  launcher_->showMaximized();
+  launcher_->raise();
+}
+
+void Windows::openPractice() {
+  if (!practice_) practice_ = new PracticeWindow(host_, systemRnd());
+  practice_->showMaximized();
+  unload(launcher_);
+  launcher_ = nullptr;
+}
+
+void Windows::closePractice() {
+  unload(practice_);
+  practice_ = nullptr;
+}
+
+void Windows::showAbout() {
+  if (!about_) about_ = new AboutWindow();
+  about_->show();
+  about_->raise();
+}
+
+void Windows::exitProgram() {
+  QCoreApplication::exit(0);
+  for (QWidget* w : {static_cast<QWidget*>(launcher_), static_cast<QWidget*>(practice_),
+                     static_cast<QWidget*>(about_)})
+    unload(w);
+}
+
+}  // namespace kobaru

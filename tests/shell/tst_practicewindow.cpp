@@ -1,0 +1,95 @@
+#include <QFontDatabase>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "shell/boardbutton.h"
+#include "shell/practicewindow.h"
+#include "shell/style.h"
+#include "support/recording_host.h"
+
+using namespace kobaru;
+
+class PracticeWindowTest : public QObject {
+  Q_OBJECT
+
+  RecordingHost host_;
+
+ private slots:
+  void japaneseFontsAreInstalled() {
+    for (Face face : {Face::Gothic, Face::PGothic, Face::PMincho}) {
+      bool found = false;
+      for (const QString& family : familiesOf(face)) found |= QFontDatabase::hasFamily(family);
+      QVERIFY2(found, qPrintable(familiesOf(face).join(", ")));
+    }
+  }
+
+  void everyElementHasAWidgetAtItsPlace() {
+    PracticeWindow w(host_, scripted({0.5}));
+    for (const Element* e : w.form().elements()) {
+      QWidget* widget = w.widget(e->name);
+      QVERIFY2(widget, e->name.c_str());
+      QCOMPARE(widget->objectName(), QString::fromStdString(e->name));
+      QCOMPARE(widget->isVisibleTo(&w), e->visible);
+      if (e->kind != Kind::Line) QCOMPARE(widget->geometry(), pixelRect(*e));
+    }
+    QCOMPARE(w.widget("Command12")->geometry(), QRect(416, 248, 81, 33));
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::black));
+  }
+
+  void theViewFollowsTheModelAfterEachEvent() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.deliver([&] {
+      w.form().Command8.caption = "うりきり可能";
+      w.form().Command8.backColor = 0xFFC0C0;
+      w.form().Label27.visible = true;
+      w.form().focus = &w.form().Text6;
+    });
+    auto* b = w.button("Command8");
+    QCOMPARE(b->text(), QString("うりきり可能"));
+    QCOMPARE(b->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
+    QVERIFY(w.widget("Label27")->isVisibleTo(&w));
+  }
+
+  // Press, release wherever the pointer is, click only for the primary button released over
+  // the button; the keyboard gives the click alone.
+  void buttonsDeliverPressReleaseAndClickInOrder() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.show();
+    BoardButton* b = w.button("Command12");
+    QStringList events;
+    connect(b, &BoardButton::mouseDown, [&] { events << "down"; });
+    connect(b, &BoardButton::mouseUp, [&] { events << "up"; });
+    connect(b, &BoardButton::activated, [&] { events << "click"; });
+    const QPoint inside = b->rect().center();
+    const QPoint outside = b->rect().bottomRight() + QPoint(40, 40);
+
+    struct Case {
+      const char* name;
+      std::function<void()> act;
+      QStringList expected;
+    };
+    const Case cases[] = {
+        {"click", [&] { QTest::mouseClick(b, Qt::LeftButton, {}, inside); },
+         {"down", "up", "click"}},
+        {"release outside",
+         [&] {
+           QTest::mousePress(b, Qt::LeftButton, {}, inside);
+           QTest::mouseMove(b, outside);
+           QTest::mouseRelease(b, Qt::LeftButton, {}, outside);
+         },
+         {"down", "up"}},
+        {"right button", [&] { QTest::mouseClick(b, Qt::RightButton, {}, inside); },
+         {"down", "up"}},
+        {"space", [&] { b->setFocus(); QTest::keyClick(b, Qt::Key_Space); }, {"click"}},
+        {"enter", [&] { b->setFocus(); QTest::keyClick(b, Qt::Key_Return); }, {"click"}},
+    };
+    for (const Case& c : cases) {
+      events.clear();
+      c.act();
+      QVERIFY2(events == c.expected, qPrintable(QString("%1: %2").arg(c.name, events.join(' '))));
+    }
+  }
+};
+
+QTEST_MAIN(PracticeWindowTest)
+#include "tst_practicewindow.moc"
