@@ -11,6 +11,14 @@ inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kRed = 0xFF0000;
 inline constexpr Color kButtonFace = 0xF0F0F0;  // the system's button colour
+inline constexpr Color kOrange = 0xFF8000;
+inline constexpr Color kGreen = 0x00C000;
+inline constexpr Color kYellow = 0xFFFF00;
+inline constexpr Color kSilver = 0xC0C0C0;
+inline constexpr Color kLightCyan = 0xC0FFFF;
+inline constexpr Color kLightRed = 0xFFC0C0;
+inline constexpr Color kSalmon = 0xFF8080;
+inline constexpr Color kPeach = 0xFFE0C0;
 
 // The three Japanese faces of the board; Default is the 9-point dialog font.
 enum class Face { Default, Gothic, PGothic, PMincho };
@@ -46,6 +54,10 @@ struct Label : Element {
   Align alignment = Align::Left;
   friend bool operator==(const Label&, const Label&) = default;
 };
+
+// A board sign goes dark with black text on black: it keeps its place and caption, so lighting
+// it again needs only its colours.
+inline void darken(Label& sign) { sign.foreColor = sign.backColor = kBlack; }
 
 struct Button : Element {
   std::string caption;

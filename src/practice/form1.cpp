@@ -1,36 +1,65 @@
 #include "practice/form1.h"
 
+#include <cmath>
+
 namespace kobaru {
 
 namespace {
 
-// Every timer of the screen, numbered 1 to 21; the number breaks ties between ticks due together.
-Timer& addTimer(Scheduler& s, int number) { return s.add(number, {}); }
+// What each timer runs when it ticks, by timer number.
+using TickHandler = void (Form1::*)();
+constexpr TickHandler kTickHandlers[22] = {
+    /* 0 */ nullptr,
+    /* Timer1..Timer4 */ nullptr, nullptr, nullptr, nullptr,
+    /* Timer5 */ &Form1::Timer5_Timer,
+};
 
 }  // namespace
 
+// Every timer of the screen, numbered 1 to 21; the number breaks ties between ticks due together.
+Timer& Form1::addTimer(int number) {
+  return scheduler.add(number, [this, number] { tick(number); });
+}
+
+void Form1::tick(int number) {
+  if (TickHandler handler = kTickHandlers[number]) (this->*handler)();
+}
+
+void Form1::allTimersOff() {
+  for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7,
+                   &Timer8, &Timer9, &Timer10, &Timer11, &Timer12, &Timer13, &Timer14,
+                   &Timer15, &Timer16, &Timer17, &Timer18, &Timer19, &Timer20, &Timer21})
+    t->setEnabled(false);
+}
+
+double Form1::draw() {
+  const double r = rnd_ ? rnd_() : 0.0;
+  if (!(r >= 0)) return 0;  // negative or NaN
+  return r < 1 ? r : std::nextafter(1.0, 0.0);
+}
+
 Form1::Form1(Host& host, Rnd rnd)
-    : Timer1(addTimer(scheduler, 1)),
-      Timer2(addTimer(scheduler, 2)),
-      Timer3(addTimer(scheduler, 3)),
-      Timer4(addTimer(scheduler, 4)),
-      Timer5(addTimer(scheduler, 5)),
-      Timer6(addTimer(scheduler, 6)),
-      Timer7(addTimer(scheduler, 7)),
-      Timer8(addTimer(scheduler, 8)),
-      Timer9(addTimer(scheduler, 9)),
-      Timer10(addTimer(scheduler, 10)),
-      Timer11(addTimer(scheduler, 11)),
-      Timer12(addTimer(scheduler, 12)),
-      Timer13(addTimer(scheduler, 13)),
-      Timer14(addTimer(scheduler, 14)),
-      Timer15(addTimer(scheduler, 15)),
-      Timer16(addTimer(scheduler, 16)),
-      Timer17(addTimer(scheduler, 17)),
-      Timer18(addTimer(scheduler, 18)),
-      Timer19(addTimer(scheduler, 19)),
-      Timer20(addTimer(scheduler, 20)),
-      Timer21(addTimer(scheduler, 21)),
+    : Timer1(addTimer(1)),
+      Timer2(addTimer(2)),
+      Timer3(addTimer(3)),
+      Timer4(addTimer(4)),
+      Timer5(addTimer(5)),
+      Timer6(addTimer(6)),
+      Timer7(addTimer(7)),
+      Timer8(addTimer(8)),
+      Timer9(addTimer(9)),
+      Timer10(addTimer(10)),
+      Timer11(addTimer(11)),
+      Timer12(addTimer(12)),
+      Timer13(addTimer(13)),
+      Timer14(addTimer(14)),
+      Timer15(addTimer(15)),
+      Timer16(addTimer(16)),
+      Timer17(addTimer(17)),
+      Timer18(addTimer(18)),
+      Timer19(addTimer(19)),
+      Timer20(addTimer(20)),
+      Timer21(addTimer(21)),
       host_(host),
       rnd_(std::move(rnd)) {
   layOut();

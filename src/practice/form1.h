@@ -16,6 +16,9 @@ namespace kobaru {
 class Form1 {
  public:
   Form1(Host& host, Rnd rnd);
+
+  // The lot picture shown after a reset; the next lots step on from it.
+  static constexpr int kFirstLotPicture = 1001;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -155,6 +158,33 @@ class Form1 {
   // The element holding the keyboard focus, or nullptr.
   Element* focus = nullptr;
 
+  // --- Opening, forced stop and end of practice
+  void Form_Load();
+  void Command23_Click();
+  void Command25_Click();
+
+  // --- Price display: both boards and the panel's price
+  void hyouji();
+  void kesu();
+
+  // --- Bid record and cues
+  void recordReset();
+  // Appends a line: `label` followed by the current price, via kakakuman and kirokukakaku.
+  void recordLine(const char* label);
+  // Appends the final-bid line of a no sale: an empty line, then the last bid (saisyuuousatu).
+  void recordFinalBid();
+  void Timer5_Timer();
+
+  // --- Lot preparation
+  void Command11_Click();
+  void Command10_Click();
+  void Command14_Click();
+  void Text6_KeyPress(char32_t key);
+  void Text7_KeyPress(char32_t key);
+  void Text7_Click();
+  void Command18_Click();
+  void Command19_Click();
+
   // Every element, pictures first and buttons last: the order in which they stack.
   const std::vector<Element*>& elements() const { return elements_; }
   // The element of that name, or nullptr.
@@ -162,6 +192,17 @@ class Form1 {
 
  private:
   void layOut();
+  Timer& addTimer(int number);
+  void tick(int number);
+  void allTimersOff();
+  // The reset shared by the opening and the forced stop.
+  void reset();
+  void loadLotPicture(int number);
+  // The picture and signs of the car shown next, once a lot has ended.
+  void showNextLot();
+  void lampsDark();
+  // A uniform draw in [0, 1), whatever the source hands out.
+  double draw();
 
   Host& host_;
   Rnd rnd_;

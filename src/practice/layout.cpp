@@ -22,12 +22,6 @@ constexpr bool kBold = true;
 constexpr bool kShown = true;
 constexpr bool kHidden = false;
 
-constexpr Color kOrange = 0xFF8000;
-constexpr Color kGreen = 0x00C000;
-constexpr Color kYellow = 0xFFFF00;
-constexpr Color kSilver = 0xC0C0C0;
-constexpr Color kLightCyan = 0xC0FFFF;
-constexpr Color kPeach = 0xFFE0C0;
 constexpr std::optional<Color> kTransparent;
 
 struct LabelRow {
@@ -178,9 +172,9 @@ const ButtonRow kButtons[] = {
     {&Form1::Command24, "Command24", "見切り", {480, 5400, 1455, 255}, 0x80FF80},
     {&Form1::Command8, "Command8", "うりきり不可", {480, 5760, 3135, 375}, kWhite},
     {&Form1::Command9, "Command9", "決定処理", {480, 6240, 1455, 855}, kSilver},
-    {&Form1::Command22, "Command22", "流札処理", {2160, 6240, 1455, 375}, 0xFFC0C0},
+    {&Form1::Command22, "Command22", "流札処理", {2160, 6240, 1455, 375}, kLightRed},
     {&Form1::Command10, "Command10", "次競り準備", {2160, 6720, 1455, 375}, kSilver},
-    {&Form1::Command23, "Command23", "強制停止", {2160, 8280, 1455, 255}, 0xFF8080},
+    {&Form1::Command23, "Command23", "強制停止", {2160, 8280, 1455, 255}, kSalmon},
     {&Form1::Command25, "Command25", "練習終了", {480, 8280, 1455, 255}, 0x80FFFF},
     {&Form1::Command20, "Command20", "応札補助なし", {480, 7440, 1455, 255}, kButtonFace},
     {&Form1::Command21, "Command21", "応札補助あり", {2160, 7440, 1455, 255}, kButtonFace},

@@ -8,6 +8,7 @@
 #include "shell/boardlabel.h"
 #include "shell/boardline.h"
 #include "shell/boardpicture.h"
+#include "shell/handlers.h"
 #include "shell/recordbox.h"
 #include "shell/style.h"
 
@@ -64,10 +65,7 @@ PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
   setPalette(pal);
   resize(11895 / 15, 8700 / 15);  // the designed client area
   build();
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    for (const auto& v : views_)
-      if (v->widget == now) form_.focus = shownFocus_ = v->element;
-  });
+  connectHandlers();
   driver_.rearm();
 }
 
@@ -113,6 +111,35 @@ void PracticeWindow::build() {
   }
 }
 
+void PracticeWindow::connectHandlers() {
+  for (const ButtonHandlers& h : buttonHandlers()) {
+    BoardButton* b = button(h.name);
+    Q_ASSERT(b);
+    const auto bind = [this](void (Form1::*handler)()) {
+      return [this, handler] { deliver([this, handler] { (form_.*handler)(); }); };
+    };
+    if (h.click) connect(b, &BoardButton::activated, this, bind(h.click));
+    if (h.mouseDown) connect(b, &BoardButton::mouseDown, this, bind(h.mouseDown));
+    if (h.mouseUp) connect(b, &BoardButton::mouseUp, this, bind(h.mouseUp));
+  }
+  for (const EntryHandlers& h : entryHandlers()) {
+    auto* entry = qobject_cast<BoardEntry*>(widget(h.name));
+    Q_ASSERT(entry);
+    if (h.keyPress)
+      connect(entry, &BoardEntry::keyTyped, this, [this, handler = h.keyPress](char32_t key) {
+        deliver([this, handler, key] { (form_.*handler)(key); });
+      });
+    if (h.click)
+      connect(entry, &BoardEntry::clickedInto, this, [this, handler = h.click] {
+        deliver([this, handler] { (form_.*handler)(); });
+      });
+  }
+}
+
+void PracticeWindow::load() {
+  deliver([this] { form_.Form_Load(); });
+}
+
 QWidget* PracticeWindow::widget(std::string_view name) const {
   for (const auto& v : views_)
     if (v->element->name == name) return v->widget;
@@ -126,10 +153,16 @@ BoardButton* PracticeWindow::button(std::string_view name) const {
 void PracticeWindow::deliver(const std::function<void()>& handler) {
   if (busy_) return;
   busy_ = true;
+  // The handlers see where the trainee's focus is, and may move it.
+  form_.focus = nullptr;
+  for (const auto& v : views_)
+    if (v->widget == focusWidget()) form_.focus = v->element;
+  Element* const focusBefore = form_.focus;
   driver_.catchUp();
   handler();
   busy_ = false;
   sync();
+  if (form_.focus != focusBefore && form_.focus) widget(form_.focus->name)->setFocus();
   driver_.rearm();
 }
 
@@ -137,10 +170,6 @@ void PracticeWindow::wake() { deliver([] {}); }
 
 void PracticeWindow::sync() {
   for (const auto& v : views_) v->sync();
-  if (form_.focus != shownFocus_) {
-    shownFocus_ = form_.focus;
-    if (QWidget* w = shownFocus_ ? widget(shownFocus_->name) : nullptr) w->setFocus();
-  }
 }
 
 }  // namespace kobaru

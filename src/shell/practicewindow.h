@@ -22,6 +22,8 @@ class PracticeWindow : public QWidget {
   ~PracticeWindow() override;
 
   Form1& form() { return form_; }
+  // Runs the form's opening handler.
+  void load();
   QWidget* widget(std::string_view name) const;
   BoardButton* button(std::string_view name) const;
 
@@ -35,13 +37,13 @@ class PracticeWindow : public QWidget {
 
  private:
   void build();
+  void connectHandlers();
   void sync();
   void wake();
 
   Form1 form_;
   TimerDriver driver_;
   std::vector<std::unique_ptr<View>> views_;
-  Element* shownFocus_ = nullptr;
   bool busy_ = false;
 };
 

@@ -40,8 +40,12 @@ void Windows::showLauncher() {
 }
 
 void Windows::openPractice() {
-  if (!practice_) practice_ = new PracticeWindow(host_, systemRnd());
-  practice_->showMaximized();
+  if (!practice_) {
+    auto* screen = new PracticeWindow(host_, systemRnd());
+    practice_ = screen;
+    screen->load();  // a second copy of the program closes it again here
+    if (practice_ == screen) screen->showMaximized();
+  }
   unload(launcher_);
   launcher_ = nullptr;
 }

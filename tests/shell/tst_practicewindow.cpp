@@ -1,4 +1,5 @@
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -48,6 +49,35 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(b->text(), QString("うりきり可能"));
     QCOMPARE(b->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
     QVERIFY(w.widget("Label27")->isVisibleTo(&w));
+  }
+
+  // The trainee's first lot through the real widgets: the opening leaves the board idle, the
+  // typed start price and the conditions button put lot 1001 on it, and the forced stop clears
+  // it again with the focus back in the start price.
+  void openingAndForcedStopThroughTheWidgets() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.show();
+    w.load();
+    Form1& f = w.form();
+    QVERIFY(!w.widget("syuppin2")->isVisible());
+    QVERIFY(!w.widget("kenri2")->isVisible());
+    QCOMPARE(w.widget("Text9")->accessibleName(), QString());
+
+    auto* startPrice = w.widget("Text6");
+    QTest::mouseClick(startPrice, Qt::LeftButton);
+    QTest::keyClicks(startPrice, "250");
+    QCOMPARE(f.Text6.text, std::string("250"));
+    QTest::mouseClick(w.button("Command11"), Qt::LeftButton);
+    QCOMPARE(f.syuppin.text, std::string("1001"));
+    QVERIFY(w.widget("syuppin2")->isVisible());
+    QCOMPARE(w.widget("Text9")->accessibleName(), QString("25.0"));
+    QCOMPARE(f.sutatofuka, 0);
+
+    QTest::mouseClick(w.button("Command23"), Qt::LeftButton);
+    QCOMPARE(f.syuppin.text, std::string());
+    QVERIFY(!w.widget("syuppin2")->isVisible());
+    QCOMPARE(qobject_cast<QLineEdit*>(startPrice)->text(), QString());
+    QCOMPARE(w.focusWidget(), startPrice);
   }
 
   // Press, release wherever the pointer is, click only for the primary button released over

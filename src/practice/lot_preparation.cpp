@@ -1,0 +1,135 @@
+// Putting a lot's conditions on the board, clearing it after the lot, and the panel's entries.
+#include <filesystem>
+
+#include "practice/form1.h"
+#include "practice/numbers.h"
+
+namespace kobaru {
+
+void Form1::Command11_Click() {
+  if (sutatofuka != 1 || settei != 0) return;
+  if (modo == 2) {
+    settei = 0;
+    sutatofuka = 1;
+  } else {
+    settei = 1;      // a second press does nothing
+    sutatofuka = 0;  // Start may go
+  }
+  kesu();
+
+  darken(Label13);
+  urikiri2.visible = false;
+  Label14.foreColor = kBlack;
+  sutato2.visible = false;
+  darken(Label17);
+  kettei2.visible = false;
+
+  Command8.caption = "スタート可能";
+  Command8.backColor = kLightCyan;
+
+  syuppinbangou += 1;
+  syuppin.text = numberText(syuppinbangou);
+  syuppin2.visible = true;
+  syuppin2.text = syuppin.text;
+
+  nensiki.text = numberText(Int(draw() * 15 + 1));
+
+  jiseri.caption.clear();
+  genseri.caption = "現競り";
+  genseri.foreColor = kRed;
+
+  tenmei.text.clear();
+  for (Label* l : {&tenmei1, &jibun, &tanin}) l->visible = false;
+
+  teisikaisuu = 0;
+  kakaku = numericValue(Text6.text);
+  urikiri = numericValue(Text8.text);
+
+  meyasugaku.text.clear();
+  meyasuti = urikiri / 10;
+  meyasugaku.text = urikiri == 0 ? "0" : priceText(meyasuti);
+
+  hyouji();
+
+  // The floor works with a reserve a little off the guide the board shows.
+  if (urikiri != 0) {
+    const int d = Int(draw() * 18);
+    const int s = Int(draw() * 4 + 1);
+    if (s >= 3) {
+      urikiri += d;
+    } else {
+      urikiri -= d;
+      if (urikiri < 0) urikiri += d;
+    }
+  }
+}
+
+void Form1::Command10_Click() {
+  if (Command14.backColor == kRed) return;
+  sutatofuka = 1;
+  // The clock's ceiling ends a lot too, without a decision.
+  if (syuuryou != 1 && !(kakaku > 9992)) return;
+  settei = 0;
+  Command11.visible = modo != 2;
+  lampsDark();
+  syuuryou = 0;
+  for (Button* b : {&Command10, &Command9, &Command22}) b->backColor = kSilver;
+  kakaku = 0;  // the boards keep the last price until the next lot is prepared
+  Label10.foreColor = kBlack;
+  kenri2.visible = false;
+  showNextLot();
+}
+
+void Form1::Command14_Click() {
+  if (Command10.backColor == kRed) return;
+  sutatofuka = 1;
+  settei = 0;
+  Command11.visible = modo != 2;
+  if (syuuryou != 1) return;
+  lampsDark();
+  syuuryou = 0;
+  kakaku = 0;
+  Label10.foreColor = kBlack;
+  kenri2.visible = false;
+  Command14.backColor = kSilver;
+  Timer5.setEnabled(false);
+  Timer5.setInterval(0);
+  for (Button* b : {&Command9, &Command22}) b->backColor = kSilver;
+  showNextLot();
+  if (modo == 2) Timer20.setEnabled(true);
+}
+
+void Form1::showNextLot() {
+  Image1.picture.clear();
+  // The shipped pictures are numbered from 1001 without gaps; after the last comes the first.
+  const int next = gazoubangou + 1;
+  loadLotPicture(next);
+  if (!std::filesystem::exists(gazou)) loadLotPicture(kFirstLotPicture);
+  jiseri.caption = "次競り車表示中";
+  jiseri.foreColor = kYellow;
+  genseri.caption.clear();
+  nokori2.visible = false;
+}
+
+void Form1::Text6_KeyPress(char32_t) { sutatofuka = 1; }
+
+void Form1::Text7_KeyPress(char32_t) { sutatofuka = 1; }
+
+void Form1::Text7_Click() {
+  Text7.text.clear();  // the trainee types the new speed from scratch
+  settei = 0;
+}
+
+void Form1::Command18_Click() {
+  ousatu.visible = false;
+  Label23.backColor = kBlack;
+  Label22.backColor = kRed;
+}
+
+void Form1::Command19_Click() {
+  ousatu.visible = true;
+  Label22.backColor = kBlack;
+  Label23.backColor = kRed;
+}
+
+}  // namespace kobaru

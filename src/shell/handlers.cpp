@@ -1,0 +1,27 @@
+#include "shell/handlers.h"
+
+namespace kobaru {
+
+namespace {
+
+const ButtonHandlers kButtons[] = {
+    {"Command10", &Form1::Command10_Click, nullptr, nullptr},
+    {"Command11", &Form1::Command11_Click, nullptr, nullptr},
+    {"Command14", &Form1::Command14_Click, nullptr, nullptr},
+    {"Command18", &Form1::Command18_Click, nullptr, nullptr},
+    {"Command19", &Form1::Command19_Click, nullptr, nullptr},
+    {"Command23", &Form1::Command23_Click, nullptr, nullptr},
+    {"Command25", &Form1::Command25_Click, nullptr, nullptr},
+};
+
+const EntryHandlers kEntries[] = {
+    {"Text6", &Form1::Text6_KeyPress, nullptr},
+    {"Text7", &Form1::Text7_KeyPress, &Form1::Text7_Click},
+};
+
+}  // namespace
+
+std::span<const ButtonHandlers> buttonHandlers() { return kButtons; }
+std::span<const EntryHandlers> entryHandlers() { return kEntries; }
+
+}  // namespace kobaru
