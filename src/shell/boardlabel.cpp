@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "shell/style.h"
 
@@ -28,11 +29,11 @@ void BoardLabel::paintEvent(QPaintEvent*) {
   const QFont font = toQFont(label_.font);
   p.setFont(font);
   p.setPen(toQColor(label_.foreColor));
-  // A caption wider than its label wraps; of the wrapped lines, only those that fit in full are
-  // shown after the first, so no half line peeks out below.
+  // A caption wider than its label wraps; of the wrapped lines, only those that (nearly) fit are
+  // shown after the first, so no sliver of a line peeks out below.
   const int lineHeight = QFontMetrics(font).lineSpacing();
-  const int wholeLines = height() / lineHeight;
-  p.setClipRect(0, 0, width(), wholeLines > 0 ? wholeLines * lineHeight : height());
+  const int wholeLines = (height() + lineHeight / 4) / lineHeight;
+  p.setClipRect(0, 0, width(), wholeLines > 0 ? std::min(height(), wholeLines * lineHeight) : height());
   p.drawText(rect(), int(toQAlignment(label_.alignment) | Qt::AlignTop | Qt::TextWordWrap),
              toQString(label_.caption));
 }
