@@ -18,6 +18,11 @@ void Form1::recordLine(const char* label) {
   ousatu.text += kNewLine + kirokumei + kirokukakaku;
 }
 
+void Form1::recordBid(const char* label) {
+  recordLine(label);
+  ousatukakaku = kakakuman;
+}
+
 void Form1::recordFinalBid() {
   const char* label = ousatukakaku == sutatokakaku ? labels::kNoCall : labels::kFinalBid;
   ousatu.text += std::string(kNewLine) + kNewLine + label + saisyuuousatu;

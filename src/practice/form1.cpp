@@ -9,9 +9,12 @@ namespace {
 // What each timer runs when it ticks, by timer number.
 using TickHandler = void (Form1::*)();
 constexpr TickHandler kTickHandlers[22] = {
-    /* 0 */ nullptr,
-    /* Timer1..Timer4 */ nullptr, nullptr, nullptr, nullptr,
-    /* Timer5 */ &Form1::Timer5_Timer,
+    nullptr,  // no Timer0
+    &Form1::Timer1_Timer,  &Form1::Timer2_Timer,  &Form1::Timer3_Timer,  &Form1::Timer4_Timer,
+    &Form1::Timer5_Timer,  nullptr,               nullptr,               nullptr,
+    nullptr,               nullptr,               nullptr,               nullptr,
+    &Form1::Timer13_Timer, &Form1::Timer14_Timer, nullptr,               nullptr,
+    &Form1::Timer17_Timer,
 };
 
 }  // namespace

@@ -17,6 +17,10 @@ class Form1 {
  public:
   Form1(Host& host, Rnd rnd);
 
+  enum class Lamp { Green, Yellow, Red, Dark };
+  // The sell-out button's states: "うりきり不可", "うりきり可能", "うりきり中".
+  enum class SellOut { Impossible, Possible, Declared };
+
   // The lot picture shown after a reset; the next lots step on from it.
   static constexpr int kFirstLotPicture = 1001;
   Form1(const Form1&) = delete;
@@ -173,6 +177,8 @@ class Form1 {
   void recordLine(const char* label);
   // Appends the final-bid line of a no sale: an empty line, then the last bid (saisyuuousatu).
   void recordFinalBid();
+  // A bid's line: recordLine, and the price becomes the last bid (ousatukakaku).
+  void recordBid(const char* label);
   void Timer5_Timer();
 
   // --- Lot preparation
@@ -184,6 +190,32 @@ class Form1 {
   void Text7_Click();
   void Command18_Click();
   void Command19_Click();
+
+  // --- Start, price clock, corrections and restart
+  void Command1_Click();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Command2_Click();
+  void Command15_Click();
+  void Command3_Click();
+  void Timer3_Timer();
+  void Timer4_Timer();
+  void Timer17_Timer();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Timer13_Timer();
+  void Timer14_Timer();
+
+  // --- Board states shared by the handlers
+  void showLamp(Lamp lamp);
+  // Green, yellow or red, each with probability one third.
+  void randomLamp();
+  void showSellOut(SellOut state);
+  // The right signs: the trainee has gained the right, or another buyer holds it.
+  void kenrihyouji();
+  void kenrikesu();
 
   // Every element, pictures first and buttons last: the order in which they stack.
   const std::vector<Element*>& elements() const { return elements_; }
@@ -198,9 +230,22 @@ class Form1 {
   // The reset shared by the opening and the forced stop.
   void reset();
   void loadLotPicture(int number);
+  void commonStart();
+  void lightStartSign();
+  // Runs the price tick at the set speed and the lamp flicker at its own interval.
+  void runClock(int flickerMs);
+  void stopClock();
+  // One clock step of 3; at the ceiling the clock stops and the board keeps the last price.
+  void stepPrice();
+  // The next decision-countdown tick comes a full interval from now.
+  void restartCountdown();
+  void backOff(double amount);
+  void awaitRestart();
+  // Restart as a re-auction; false when refused.
+  bool restart(const char* label);
+  void runReauctionWatch();
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();
-  void lampsDark();
   // A uniform draw in [0, 1), whatever the source hands out.
   double draw();
 

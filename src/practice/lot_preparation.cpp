@@ -71,7 +71,7 @@ void Form1::Command10_Click() {
   if (syuuryou != 1 && !(kakaku > 9992)) return;
   settei = 0;
   Command11.visible = modo != 2;
-  lampsDark();
+  showLamp(Lamp::Dark);
   syuuryou = 0;
   for (Button* b : {&Command10, &Command9, &Command22}) b->backColor = kSilver;
   kakaku = 0;  // the boards keep the last price until the next lot is prepared
@@ -86,7 +86,7 @@ void Form1::Command14_Click() {
   settei = 0;
   Command11.visible = modo != 2;
   if (syuuryou != 1) return;
-  lampsDark();
+  showLamp(Lamp::Dark);
   syuuryou = 0;
   kakaku = 0;
   Label10.foreColor = kBlack;

@@ -78,7 +78,7 @@ void Form1::reset() {
 
   kesu();
 
-  lampsDark();
+  showLamp(Lamp::Dark);
 
   darken(Label13);
   urikiri2.visible = false;
@@ -122,11 +122,6 @@ void Form1::reset() {
   Command1.caption = "スタート";
 
   allTimersOff();
-}
-
-void Form1::lampsDark() {
-  for (Label* lamp : {&midori, &kiiro, &aka}) lamp->backColor = kBlack;
-  for (Label* lamp : {&midori2, &kiiro2, &aka2}) lamp->visible = false;
 }
 
 void Form1::loadLotPicture(int number) {

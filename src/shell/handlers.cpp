@@ -5,9 +5,17 @@ namespace kobaru {
 namespace {
 
 const ButtonHandlers kButtons[] = {
+    {"Command1", &Form1::Command1_Click, nullptr, nullptr},
+    {"Command2", &Form1::Command2_Click, nullptr, nullptr},
+    {"Command3", &Form1::Command3_Click, nullptr, nullptr},
+    {"Command4", &Form1::Command4_Click, nullptr, nullptr},
+    {"Command5", &Form1::Command5_Click, nullptr, nullptr},
+    {"Command6", &Form1::Command6_Click, nullptr, nullptr},
+    {"Command7", &Form1::Command7_Click, nullptr, nullptr},
     {"Command10", &Form1::Command10_Click, nullptr, nullptr},
     {"Command11", &Form1::Command11_Click, nullptr, nullptr},
     {"Command14", &Form1::Command14_Click, nullptr, nullptr},
+    {"Command15", &Form1::Command15_Click, nullptr, nullptr},
     {"Command18", &Form1::Command18_Click, nullptr, nullptr},
     {"Command19", &Form1::Command19_Click, nullptr, nullptr},
     {"Command23", &Form1::Command23_Click, nullptr, nullptr},

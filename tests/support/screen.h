@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <initializer_list>
 
 #include "practice/form1.h"
@@ -8,12 +9,29 @@
 namespace kobaru {
 
 // A practice screen opened and forced to a stop: idle in manual mode, as the trainee finds it
-// before typing the first lot's conditions.
+// before typing the first lot's conditions. Its draws come from `draws` in order; once they run
+// out, the last one given repeats. A test may refill `draws` at any point.
 struct ManualScreen {
-  explicit ManualScreen(std::initializer_list<double> draws = {0.5}) : f(host, scripted(draws)) {
+  explicit ManualScreen(std::initializer_list<double> given = {0.5})
+      : draws(given), f(host, [this] {
+          if (draws.empty()) return last;
+          last = draws.front();
+          draws.pop_front();
+          return last;
+        }) {
     f.Form_Load();
     f.Command23_Click();
   }
+
+  // Prepares a lot at the start price and starts it.
+  void startLot(const char* startPrice = "200") {
+    f.Text6.text = startPrice;
+    f.Command11_Click();
+    f.Command1_Click();
+  }
+
+  std::deque<double> draws;
+  double last = 0.5;
   RecordingHost host;
   Form1 f;
 };
