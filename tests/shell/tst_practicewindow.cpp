@@ -1,5 +1,6 @@
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -78,6 +79,40 @@ class PracticeWindowTest : public QObject {
     QVERIFY(!w.widget("syuppin2")->isVisible());
     QCOMPARE(qobject_cast<QLineEdit*>(startPrice)->text(), QString());
     QCOMPARE(w.focusWidget(), startPrice);
+  }
+
+  // A manual lot on the real screen and the real clock: start, climb, stop, step, back off and
+  // restart. Only lower bounds on the climb are checked, since the wall clock decides how far.
+  void manualLotOnTheRealClock() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.show();
+    w.load();
+    Form1& f = w.form();
+    QTest::mouseClick(w.button("Command23"), Qt::LeftButton);
+    QTest::keyClicks(w.widget("Text6"), "200");
+    QTest::mouseClick(w.button("Command11"), Qt::LeftButton);
+    QTest::mouseClick(w.button("Command1"), Qt::LeftButton);
+    QVERIFY(f.Timer1.enabled());
+    QTRY_VERIFY_WITH_TIMEOUT(f.kakaku >= 212, 5000);  // four ticks or more
+    QTest::mouseClick(w.button("Command2"), Qt::LeftButton);
+    const double stopped = f.kakaku;
+    QVERIFY(!f.Timer1.enabled());
+    QTest::qWait(120);
+    QCOMPARE(f.kakaku, stopped);
+    QTest::mouseClick(w.button("Command3"), Qt::LeftButton);
+    QCOMPARE(f.kakaku, stopped + 3);
+    QCOMPARE(w.button("Command8")->text(), QString("うりきり可能"));
+    QTest::mouseClick(w.button("Command4"), Qt::LeftButton);
+    QCOMPARE(f.kakaku, stopped + 3 - 50);
+    QTest::mouseClick(w.button("Command7"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f.kakaku > stopped + 3 - 50, 5000);
+    const QStringList lines = qobject_cast<QPlainTextEdit*>(w.widget("ousatu"))->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines[0], QString("応札記録"));
+    QCOMPARE(lines[1], QString("スタート  20.0"));
+    QVERIFY(lines[2].startsWith("停止 CO  "));
+    QVERIFY(lines[3].startsWith("1POS CO  "));
+    QVERIFY(lines[4].startsWith("再競 CO  "));
   }
 
   // Press, release wherever the pointer is, click only for the primary button released over
