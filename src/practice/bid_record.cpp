@@ -15,8 +15,10 @@ void Form1::recordLine(const char* label) {
   kakakuman = kakaku / 10;
   kirokukakaku = priceText(kakakuman);
   kirokumei = label;
-  ousatu.text += kNewLine + kirokumei + kirokukakaku;
+  appendRecordLine();
 }
+
+void Form1::appendRecordLine() { ousatu.text += kNewLine + kirokumei + kirokukakaku; }
 
 void Form1::recordBid(const char* label) {
   recordLine(label);

@@ -11,9 +11,9 @@ using TickHandler = void (Form1::*)();
 constexpr TickHandler kTickHandlers[22] = {
     nullptr,  // no Timer0
     &Form1::Timer1_Timer,  &Form1::Timer2_Timer,  &Form1::Timer3_Timer,  &Form1::Timer4_Timer,
-    &Form1::Timer5_Timer,  nullptr,               nullptr,               nullptr,
+    &Form1::Timer5_Timer,  &Form1::Timer6_Timer,  &Form1::Timer7_Timer,  nullptr,
     nullptr,               nullptr,               nullptr,               nullptr,
-    &Form1::Timer13_Timer, &Form1::Timer14_Timer, nullptr,               nullptr,
+    &Form1::Timer13_Timer, &Form1::Timer14_Timer, &Form1::Timer15_Timer, nullptr,
     &Form1::Timer17_Timer,
 };
 

@@ -175,6 +175,8 @@ class Form1 {
   void recordReset();
   // Appends a line: `label` followed by the current price, via kakakuman and kirokukakaku.
   void recordLine(const char* label);
+  // Appends kirokumei and kirokukakaku as they stand.
+  void appendRecordLine();
   // Appends the final-bid line of a no sale: an empty line, then the last bid (saisyuuousatu).
   void recordFinalBid();
   // A bid's line: recordLine, and the price becomes the last bid (ousatukakaku).
@@ -207,6 +209,23 @@ class Form1 {
   void Command7_Click();
   void Timer13_Timer();
   void Timer14_Timer();
+
+  // --- Bid button, continuous raise, sell-out, bid assist, decision and award
+  void Command12_MouseDown();
+  void Command12_MouseUp();
+  void Command12_Click();
+  void Command13_MouseDown();
+  void Command13_MouseUp();
+  void urikirisengen();
+  void Command8_Click();
+  void Timer15_Timer();
+  void Command20_Click();
+  void Command21_Click();
+  void nokorikaisi();
+  void Timer6_Timer();
+  void Timer7_Timer();
+  void Command9_Click();
+  void rakusatusyori();
 
   // --- Board states shared by the handlers
   void showLamp(Lamp lamp);
@@ -244,6 +263,8 @@ class Form1 {
   // Restart as a re-auction; false when refused.
   bool restart(const char* label);
   void runReauctionWatch();
+  void steadyRedLamp();
+  void redFlash();
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();
   // A uniform draw in [0, 1), whatever the source hands out.

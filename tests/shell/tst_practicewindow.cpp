@@ -6,6 +6,7 @@
 
 #include "shell/boardbutton.h"
 #include "shell/practicewindow.h"
+#include "practice/numbers.h"
 #include "shell/style.h"
 #include "support/recording_host.h"
 
@@ -113,6 +114,54 @@ class PracticeWindowTest : public QObject {
     QVERIFY(lines[2].startsWith("停止 CO  "));
     QVERIFY(lines[3].startsWith("1POS CO  "));
     QVERIFY(lines[4].startsWith("再競 CO  "));
+  }
+
+  // A whole manual lot with the mouse: conditions, start, a click bid, a held bid, the sell-out,
+  // one-position raises, the decision, the confirm by Enter, and the next lot.
+  void wholeManualLotWithTheMouse() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.show();
+    w.load();
+    Form1& f = w.form();
+    const auto click = [&](const char* name) { QTest::mouseClick(w.button(name), Qt::LeftButton); };
+    click("Command23");
+    QTest::keyClicks(w.widget("Text6"), "300");
+    click("Command11");
+    click("Command1");
+    QTRY_VERIFY_WITH_TIMEOUT(f.kakaku >= 306, 5000);
+    click("Command12");  // YOU at the running price
+    click("Command2");
+    BoardButton* bid = w.button("Command12");
+    QTest::mousePress(bid, Qt::LeftButton);
+    QVERIFY(f.Timer1.enabled());  // the press itself sets the clock going
+    const double pressedAt = f.kakaku;
+    QTRY_VERIFY_WITH_TIMEOUT(f.kakaku >= pressedAt + 6, 5000);
+    QTest::mouseRelease(bid, Qt::LeftButton);
+    QVERIFY(!f.Timer1.enabled());
+    QCOMPARE(w.button("Command8")->text(), QString("うりきり可能"));
+    click("Command8");
+    QCOMPARE(w.button("Command8")->text(), QString("うりきり中"));
+    click("Command3");   // the floor goes one position up
+    click("Command12");  // and the trainee one more
+    const double won = f.kakaku;
+    click("Command9");
+    QCOMPARE(w.button("Command14")->palette().color(QPalette::Button), QColor(Qt::red));
+    QCOMPARE(w.focusWidget(), w.widget("Command14"));
+    QTest::keyClick(w.widget("Command14"), Qt::Key_Return);
+    QCOMPARE(f.syuuryou, 0);
+    QCOMPARE(f.Command14.backColor, kSilver);
+
+    const QStringList lines =
+        qobject_cast<QPlainTextEdit*>(w.widget("ousatu"))->toPlainText().split('\n');
+    QStringList labels;
+    for (const QString& line : lines) labels << line.left(line.indexOf("  "));
+    QCOMPARE(labels, QStringList({"応札記録", "スタート", "YOU", "停止 CO", "ベタ YOU", "うりきり",
+                                  "1POS 他", "1POS YOU", "自分落札"}));
+    QVERIFY(lines.last().endsWith(QString::fromStdString(priceText(won / 10))));
+
+    QTest::keyClicks(w.widget("Text6"), "5");
+    click("Command11");
+    QCOMPARE(f.syuppin.text, std::string("1002"));
   }
 
   // Press, release wherever the pointer is, click only for the primary button released over

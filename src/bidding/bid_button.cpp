@@ -1,0 +1,118 @@
+// The trainee's bid button and the operator's continuous raise, which plays the other buyers.
+#include "practice/form1.h"
+#include "practice/numbers.h"
+#include "practice/record_labels.h"
+
+namespace kobaru {
+
+namespace {
+constexpr int kHeldFlickerMs = 60;
+constexpr int kFlashMs = 40;
+}  // namespace
+
+// The clock stopped on a bid: the red lamp burns steadily.
+void Form1::steadyRedLamp() {
+  Timer2.setEnabled(false);
+  showLamp(Lamp::Red);
+}
+
+// The trainee's one-position bid: the red lamp blinks once.
+void Form1::redFlash() {
+  youranpu = 0;
+  showLamp(Lamp::Dark);
+  Timer4.setEnabled(true);
+  Timer4.setInterval(kFlashMs);
+}
+
+void Form1::Command12_MouseDown() {
+  if (simekiri != 0) return;
+  // Holding the button with the clock stopped sets it climbing until the release.
+  if (!(serityuu == 1 && urikirityuu == 0 && !Timer1.enabled() && osityuu == 0)) return;
+  taninkenri = 0;
+  osityuu = 1;
+  runClock(kHeldFlickerMs);
+}
+
+void Form1::Command12_MouseUp() {
+  if (simekiri != 0) return;
+  if (!(serityuu == 1 && urikirityuu == 0 && Timer1.enabled() && osityuu == 1)) return;
+  taninkenri = 0;
+  osityuu = 0;
+  stopClock();
+  steadyRedLamp();
+  recordBid(labels::kHeldYou);
+  showSellOut(SellOut::Possible);
+}
+
+void Form1::Command12_Click() {
+  if (simekiri != 0) return;
+  // The first click after another buyer's raise restarts the countdown, later ones do not.
+  if (kaisinaosi != 0) {
+    restartCountdown();
+    kaisinaosi = 0;
+  }
+  if (serityuu != 1) return;
+  const bool clockRuns = Timer1.enabled();
+  if (urikirityuu == 0) {
+    // A bid at the running price; with the clock stopped, press and release did the work.
+    if (clockRuns && osityuu == 0) {
+      taninkenri = 0;
+      recordBid(labels::kYou);
+      showSellOut(SellOut::Impossible);
+    }
+    return;
+  }
+  if (clockRuns) return;
+  // One-position stage: a click takes the right, one position up if another buyer holds it.
+  if (taninkenri == 0) {
+    redFlash();
+    kakakuman = kakaku / 10;
+    kirokukakaku = priceText(kakakuman);
+    if (kirokumei != labels::kRightYou) {
+      kirokumei = labels::kRightYou;
+      appendRecordLine();
+    }
+    ousatukakaku = kakakuman;
+  } else {
+    kakaku += 3;  // no ceiling for the trainee's own raise
+    hyouji();
+    redFlash();
+    taninkenri = 0;
+    recordBid(labels::kOnePositionYou);
+  }
+  showSellOut(SellOut::Declared);
+  kenrihyouji();
+}
+
+void Form1::Command13_MouseDown() {
+  restartCountdown();
+  kaisinaosi = 1;
+  if (syuuryou == 1) return;
+  if (urikirityuu == 0 && Timer1.enabled()) return;  // the others join the running rise
+  taninkenri = 1;
+  syudouseri = 1;
+  kenrikesu();
+  runClock(kHeldFlickerMs);
+}
+
+void Form1::Command13_MouseUp() {
+  if (syuuryou == 1) return;
+  if (urikirityuu == 0 && Timer1.enabled() && syudouseri == 0) {
+    // The others' bid at the running price; the clock runs on.
+    recordBid(labels::kOther);
+    Command8.caption = "うりきり不可";
+    Command8.backColor = kWhite;
+    return;
+  }
+  stopClock();
+  steadyRedLamp();
+  if (urikirityuu == 0) {
+    recordBid(labels::kContinuousCO);
+    showSellOut(SellOut::Possible);
+  } else {
+    recordBid(labels::kOnePositionOther);
+    showSellOut(SellOut::Declared);
+  }
+}
+
+}  // namespace kobaru
