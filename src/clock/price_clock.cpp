@@ -100,25 +100,21 @@ void Form1::Timer17_Timer() {
     case 0:
       raiseForOthers();
       break;
-    case 1:
-      if (!(kakaku < teisiue)) {
+    case 1:  // stops raising at teisiue
+    case 3: {  // stops raising at teisisita
+      const double stopAt = copatan == 1 ? teisiue : teisisita;
+      if (!(kakaku < stopAt)) {
         Timer17.setEnabled(false);
       } else {
         raiseForOthers();
       }
       break;
+    }
     case 2:
       if (urikirityuu == 1) {
         Timer17.setEnabled(false);
       } else {
         Command3_Click();
-      }
-      break;
-    case 3:
-      if (!(kakaku < teisisita)) {
-        Timer17.setEnabled(false);
-      } else {
-        raiseForOthers();
       }
       break;
     case 4:

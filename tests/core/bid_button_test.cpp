@@ -7,7 +7,6 @@
 namespace kobaru {
 namespace {
 
-std::string lastLine(const Form1& f) { return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1); }
 int lineCount(const Form1& f) {
   return static_cast<int>(std::count(f.ousatu.text.begin(), f.ousatu.text.end(), '\n'));
 }

@@ -5,8 +5,6 @@
 namespace kobaru {
 namespace {
 
-std::string lastLine(const Form1& f) { return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1); }
-
 // A manual lot started and stopped at its start price.
 struct StoppedLot : ManualScreen {
   explicit StoppedLot(const char* start = "200", std::initializer_list<double> draws = {0.5})

@@ -5,8 +5,6 @@
 namespace kobaru {
 namespace {
 
-std::string lastLine(const Form1& f) { return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1); }
-
 // A lot stopped on the floor's bid at 200 and sold out; the trainee's click takes it to 203.
 struct SoldOut : ManualScreen {
   explicit SoldOut(bool traineeBids, int modo = 0) {

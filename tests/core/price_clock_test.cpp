@@ -9,7 +9,6 @@ std::string mainBoard(const Form1& f) {
   return f.Text1.text + f.Text2.text + f.Text3.text + f.Text4.text;
 }
 
-std::string lastLine(const Form1& f) { return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1); }
 
 TEST(PriceClock, ClimbsThreeATick) {
   ManualScreen s;

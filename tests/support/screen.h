@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <initializer_list>
+#include <string>
 
 #include "practice/form1.h"
 #include "support/recording_host.h"
@@ -35,5 +36,10 @@ struct ManualScreen {
   RecordingHost host;
   Form1 f;
 };
+
+// The newest line of the bid record.
+inline std::string lastLine(const Form1& f) {
+  return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1);
+}
 
 }  // namespace kobaru
