@@ -1,4 +1,5 @@
-// The decision: the operator's button in manual practice, and the award itself.
+// The decision: the operator's button in manual practice, and the award itself, by decision or at
+// a cut-off.
 #include "practice/form1.h"
 #include "practice/numbers.h"
 #include "practice/record_labels.h"
@@ -6,17 +7,34 @@
 namespace kobaru {
 
 namespace {
+
 constexpr Color kDecided = 0xFFC080;  // light orange
 constexpr int kReminderMs = 500;
+
+struct AwardText {
+  const char* traineeLabel;
+  const char* otherLabel;
+  const char* traineeStatus;
+};
+
+// Indexed by Ending.
+constexpr AwardText kAwardTexts[] = {
+    {labels::kAwardTrainee, labels::kAwardOther, "練習者落札"},
+    {labels::kCutOffAwardTrainee, labels::kCutOffAwardOther, "練見切落札"},
+};
+
 }  // namespace
 
 void Form1::Command9_Click() {
   if (modo != 0) return;  // the automatic practice decides by its countdown
-  simekiri = 1;  // before the sell-out this only closes the trainee's bidding
+  simekiri = 1;           // before the sell-out this only closes the trainee's bidding
   if (syuuryou == 0 && urikirityuu == 1) rakusatusyori();
 }
 
-void Form1::rakusatusyori() {
+void Form1::rakusatusyori() { award(Ending::Decision); }
+
+void Form1::award(Ending ending) {
+  const AwardText& text = kAwardTexts[static_cast<int>(ending)];
   showLamp(Lamp::Dark);
   Label17.backColor = kRed;
   Label17.foreColor = kWhite;
@@ -24,6 +42,7 @@ void Form1::rakusatusyori() {
   sutato2.visible = false;
   urikiri2.visible = false;
   syuuryou = 1;
+  if (ending == Ending::CutOff) Command22.backColor = kSilver;
   darken(Label13);
   darken(Label14);
   serityuu = 0;
@@ -40,25 +59,22 @@ void Form1::rakusatusyori() {
     Command14.backColor = kSilver;
     Command10.backColor = kRed;
   }
-  for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer17}) t->setEnabled(false);
+  for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
+  if (ending == Ending::Decision) Timer17.setEnabled(false);
 
-  kakakuman = kakaku / 10;
-  kirokukakaku = priceText(kakakuman);
   tenmei1.visible = true;
   if (traineeWins) {
-    kirokumei = labels::kAwardTrainee;
     tenmei.text = "練習者";
-    kenri.caption = "練習者落札";
+    kenri.caption = text.traineeStatus;
     jibun.visible = true;
     tanin.visible = false;
     focus = &Command14;  // Enter confirms
   } else {
-    kirokumei = labels::kAwardOther;
     tenmei.text = "他の人";
     tanin.visible = true;
     jibun.visible = false;
   }
-  appendRecordLine();
+  recordLine(traineeWins ? text.traineeLabel : text.otherLabel);
 
   Command8.caption = "決　定";
   Command8.backColor = kDecided;

@@ -97,6 +97,9 @@ void Form1::Timer14_Timer() {
     return;
   }
   Timer14.setEnabled(false);
+  // A click on a twin button or a key in an entry may have locked Start meanwhile; a lot the
+  // operator has already set going again is not restarted twice.
+  if (!Timer1.enabled() && urikirityuu == 0) sutatofuka = 0;
   if (restart(labels::kAutoRestart)) runReauctionWatch();
 }
 

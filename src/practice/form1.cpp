@@ -11,10 +11,11 @@ using TickHandler = void (Form1::*)();
 constexpr TickHandler kTickHandlers[22] = {
     nullptr,  // no Timer0
     &Form1::Timer1_Timer,  &Form1::Timer2_Timer,  &Form1::Timer3_Timer,  &Form1::Timer4_Timer,
-    &Form1::Timer5_Timer,  &Form1::Timer6_Timer,  &Form1::Timer7_Timer,  nullptr,
-    nullptr,               nullptr,               nullptr,               nullptr,
-    &Form1::Timer13_Timer, &Form1::Timer14_Timer, &Form1::Timer15_Timer, nullptr,
-    &Form1::Timer17_Timer,
+    &Form1::Timer5_Timer,  &Form1::Timer6_Timer,  &Form1::Timer7_Timer,  &Form1::Timer8_Timer,
+    &Form1::Timer9_Timer,  &Form1::Timer10_Timer, &Form1::Timer11_Timer, &Form1::Timer12_Timer,
+    &Form1::Timer13_Timer, &Form1::Timer14_Timer, &Form1::Timer15_Timer, &Form1::Timer16_Timer,
+    &Form1::Timer17_Timer, &Form1::Timer18_Timer, &Form1::Timer19_Timer, &Form1::Timer20_Timer,
+    &Form1::Timer21_Timer,
 };
 
 }  // namespace

@@ -20,6 +20,8 @@ class Form1 {
   enum class Lamp { Green, Yellow, Red, Dark };
   // The sell-out button's states: "うりきり不可", "うりきり可能", "うりきり中".
   enum class SellOut { Impossible, Possible, Declared };
+  // How a lot is awarded: by the decision, or to the first bid above a cut-off.
+  enum class Ending { Decision, CutOff };
 
   // The lot picture shown after a reset; the next lots step on from it.
   static constexpr int kFirstLotPicture = 1001;
@@ -227,6 +229,23 @@ class Form1 {
   void Command9_Click();
   void rakusatusyori();
 
+  // --- Other bidders, no sale, re-auction watch, cut-off and the full-automatic cycle
+  void Timer9_Timer();
+  void Timer8_Timer();
+  void Timer10_Timer();
+  void ryuusatu(bool withFinalBidLine);
+  void Command22_Click();
+  void Timer16_Timer();
+  void Timer11_Timer();
+  void mikiri(const char* label);
+  void Command24_Click();
+  void Timer12_Timer();
+  void Timer21_Timer();
+  void Command26_Click();
+  void Timer18_Timer();
+  void Timer19_Timer();
+  void Timer20_Timer();
+
   // --- Board states shared by the handlers
   void showLamp(Lamp lamp);
   // Green, yellow or red, each with probability one third.
@@ -264,6 +283,11 @@ class Form1 {
   bool restart(const char* label);
   void runReauctionWatch();
   void steadyRedLamp();
+  void award(Ending ending);
+  // The price of the newest record line, which the simulated floor reacts to.
+  double recordedPrice() const;
+  // The guide price from the sell-out price, as the board shows it.
+  void showGuidePrice();
   void redFlash();
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();

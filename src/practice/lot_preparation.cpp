@@ -45,9 +45,7 @@ void Form1::Command11_Click() {
   kakaku = numericValue(Text6.text);
   urikiri = numericValue(Text8.text);
 
-  meyasugaku.text.clear();
-  meyasuti = urikiri / 10;
-  meyasugaku.text = urikiri == 0 ? "0" : priceText(meyasuti);
+  showGuidePrice();
 
   hyouji();
 
@@ -64,6 +62,11 @@ void Form1::Command11_Click() {
   }
 }
 
+void Form1::showGuidePrice() {
+  meyasuti = urikiri / 10;
+  meyasugaku.text = urikiri == 0 ? "0" : priceText(meyasuti);
+}
+
 void Form1::Command10_Click() {
   if (Command14.backColor == kRed) return;
   sutatofuka = 1;
@@ -78,6 +81,12 @@ void Form1::Command10_Click() {
   Label10.foreColor = kBlack;
   kenri2.visible = false;
   showNextLot();
+  // Pressed before the lot watch saw the red button: go on as the watch would have.
+  if (modo == 2 && Timer19.enabled()) {
+    Timer19.setEnabled(false);
+    demokaisuu = 0;
+    Timer20.setEnabled(true);
+  }
 }
 
 void Form1::Command14_Click() {

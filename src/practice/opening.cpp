@@ -17,6 +17,7 @@ void Form1::Form_Load() {
   }
   // The window itself opens maximised: the desktop shell shows it so.
   reset();
+  Command26_Click();  // a freshly opened screen plays lots by itself
 }
 
 void Form1::Command23_Click() {
@@ -117,6 +118,8 @@ void Form1::reset() {
     e->visible = true;
   Text8.visible = false;
   Label11.visible = false;
+  // A stop during the automatic start countdown must not leave "まもなくスタート" standing.
+  Label27.visible = false;
 
   settei = 0;
   Command1.caption = "スタート";

@@ -24,8 +24,11 @@ const ButtonHandlers kButtons[] = {
     {"Command19", &Form1::Command19_Click, nullptr, nullptr},
     {"Command20", &Form1::Command20_Click, nullptr, nullptr},
     {"Command21", &Form1::Command21_Click, nullptr, nullptr},
+    {"Command22", &Form1::Command22_Click, nullptr, nullptr},
     {"Command23", &Form1::Command23_Click, nullptr, nullptr},
+    {"Command24", &Form1::Command24_Click, nullptr, nullptr},
     {"Command25", &Form1::Command25_Click, nullptr, nullptr},
+    {"Command26", &Form1::Command26_Click, nullptr, nullptr},
 };
 
 const EntryHandlers kEntries[] = {

@@ -28,7 +28,7 @@ void expectIdle(const Form1& f) {
   for (const Element* e : std::initializer_list<const Element*>{
            &f.nokori, &f.nokori2, &f.syuppin2, &f.sutato2, &f.urikiri2, &f.kettei2, &f.tenmei1,
            &f.jibun, &f.tanin, &f.midori2, &f.kiiro2, &f.aka2, &f.kenri2, &f.hyakuman2,
-           &f.jyuuman2, &f.man2, &f.sen2, &f.Text8, &f.Label11})
+           &f.jyuuman2, &f.man2, &f.sen2, &f.Text8, &f.Label11, &f.Label27})
     EXPECT_FALSE(e->visible) << e->name;
   for (const Label* sign : {&f.Label13, &f.Label14, &f.Label17}) {
     EXPECT_EQ(sign->foreColor, kBlack) << sign->name;
@@ -53,11 +53,10 @@ void expectIdle(const Form1& f) {
   EXPECT_FALSE(f.scheduler.nextDue());  // every timer is off
 }
 
-TEST(Opening, ResetsTheScreenBuildsThePathsAndShowsTheFirstPicture) {
+TEST(Opening, BuildsThePathsShowsTheFirstPictureAndStartsTheAutomaticPractice) {
   RecordingHost host;
   Form1 f(host, scripted({0.5}));
   f.Form_Load();
-  expectIdle(f);
   EXPECT_EQ(f.apppath, "/opt/kobaru/");
   EXPECT_EQ(f.sutatowav, "/opt/kobaru/sutato.wav");
   EXPECT_EQ(f.rakusatuwav, "/opt/kobaru/rakusatu.wav");
@@ -67,6 +66,18 @@ TEST(Opening, ResetsTheScreenBuildsThePathsAndShowsTheFirstPicture) {
   EXPECT_EQ(f.Image1.picture, f.gazou);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(host.closes, 0);
+  // The reset, then the full-automatic command: lot 1001 is on the board, counting to its start.
+  EXPECT_EQ(f.modo, 2);
+  EXPECT_EQ(f.modo10.caption, "デモモード");
+  EXPECT_EQ(f.syuppin.text, "1001");
+  EXPECT_EQ(f.hojonasi, 0);
+  EXPECT_EQ(f.ousatu.text, "応札記録");
+  EXPECT_TRUE(f.Label27.visible);
+  EXPECT_TRUE(f.Timer18.enabled());
+  EXPECT_EQ(f.scheduler.nextDue(), 1000);
+  f.scheduler.advance(3000);
+  EXPECT_TRUE(f.Timer1.enabled());
+  EXPECT_EQ(host.sounds, std::vector<std::string>{"/opt/kobaru/sutato.wav"});
 }
 
 TEST(Opening, ProgramFolderAtADriveRootGetsNoSecondSeparator) {
@@ -148,8 +159,8 @@ TEST(EndOfPractice, StopsEveryTimerBeforeTheMessageThenReturnsToTheLauncher) {
   Form1 f(host, scripted({0.5}));
   host.form = &f;
   f.Form_Load();
-  f.Timer1.setInterval(50);
-  f.Timer1.setEnabled(true);
+  f.scheduler.advance(4000);  // the automatic lot is running
+  ASSERT_TRUE(f.Timer1.enabled());
   f.Command25_Click();
   EXPECT_TRUE(host.clockStoppedAtMessage);
   ASSERT_EQ(host.messages.size(), 1u);

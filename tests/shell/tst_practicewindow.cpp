@@ -53,7 +53,7 @@ class PracticeWindowTest : public QObject {
     QVERIFY(w.widget("Label27")->isVisibleTo(&w));
   }
 
-  // The trainee's first lot through the real widgets: the opening leaves the board idle, the
+  // The trainee's first lot through the real widgets: the forced stop leaves the board idle, the
   // typed start price and the conditions button put lot 1001 on it, and the forced stop clears
   // it again with the focus back in the start price.
   void openingAndForcedStopThroughTheWidgets() {
@@ -61,7 +61,15 @@ class PracticeWindowTest : public QObject {
     w.show();
     w.load();
     Form1& f = w.form();
+    // The opening starts the automatic practice: lot 1001, counting down to its start.
+    QCOMPARE(f.modo10.caption, std::string("デモモード"));
+    QVERIFY(w.widget("Label27")->isVisible());
+    QVERIFY(w.widget("syuppin2")->isVisible());
+    QVERIFY(!qobject_cast<QLineEdit*>(w.widget("Text6"))->text().isEmpty());
+
+    QTest::mouseClick(w.button("Command23"), Qt::LeftButton);
     QVERIFY(!w.widget("syuppin2")->isVisible());
+    QVERIFY(!w.widget("Label27")->isVisible());
     QVERIFY(!w.widget("kenri2")->isVisible());
     QCOMPARE(w.widget("Text9")->accessibleName(), QString());
 

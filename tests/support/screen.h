@@ -10,11 +10,12 @@
 namespace kobaru {
 
 // A practice screen opened and forced to a stop: idle in manual mode, as the trainee finds it
-// before typing the first lot's conditions. Its draws come from `draws` in order; once they run
-// out, the last one given repeats. A test may refill `draws` at any point.
+// before typing the first lot's conditions. After the opening (whose full-automatic lot draws
+// 0.5s) its draws come from `draws` in order; once they run out, the last one given repeats. A
+// test may refill `draws` at any point.
 struct ManualScreen {
   explicit ManualScreen(std::initializer_list<double> given = {0.5})
-      : draws(given), f(host, [this] {
+      : f(host, [this] {
           if (draws.empty()) return last;
           last = draws.front();
           draws.pop_front();
@@ -22,6 +23,7 @@ struct ManualScreen {
         }) {
     f.Form_Load();
     f.Command23_Click();
+    draws = given;
   }
 
   // Prepares a lot at the start price and starts it.

@@ -1,0 +1,78 @@
+// The cut-off (見切り): the reserve no longer applies, and the next bid recorded above the price of
+// the cut-off takes the lot.
+#include "practice/form1.h"
+#include "practice/record_labels.h"
+
+namespace kobaru {
+
+namespace {
+constexpr int kLightTicks = 12;  // the counter value that ends the light phase
+constexpr int kCycleTicks = 20;  // ... and the whole blink
+constexpr int kTimeoutSeconds = 3;
+}  // namespace
+
+void Form1::mikiri(const char* label) {
+  Timer11.setEnabled(false);
+  stopClock();
+  showLamp(Lamp::Green);
+  recordLine(label);
+  Label13.backColor = kRed;
+  Label13.foreColor = kWhite;
+  sutato2.visible = false;
+  urikiri2.visible = true;
+  Command8.caption = "見切り中";
+  Command8.backColor = kWhite;
+  Command9.backColor = kSilver;
+  Command22.backColor = kLightRed;
+  kenri.caption = "見切り中";
+  tenmetukaisuu = 0;
+  mikirikakaku = kakaku;
+  Timer12.setEnabled(true);
+}
+
+void Form1::Command24_Click() {
+  if (modo == 0 && urikirityuu != 1 && serityuu != 0) mikiri(labels::kCutOffCO);
+}
+
+void Form1::Timer12_Timer() {
+  ++tenmetukaisuu;
+  if (tenmetukaisuu < kLightTicks) {
+    Label13.backColor = kRed;
+    Label13.foreColor = kWhite;
+    urikiri2.visible = true;
+  } else if (tenmetukaisuu < kCycleTicks) {
+    ++tenmetukaisuu;
+    darken(Label13);
+    urikiri2.visible = false;
+  } else {
+    tenmetukaisuu = 0;
+    return;
+  }
+  // A bid recorded above the cut-off price takes the lot.
+  if (!(mikirikakaku < recordedPrice())) return;
+  Timer12.setEnabled(false);
+  simekiri = 1;
+  if (syuuryou == 1) return;
+  award(Ending::CutOff);
+}
+
+// Three seconds after an automatic cut-off that nobody took: no sale, and the next lot.
+void Form1::Timer21_Timer() {
+  if (syuuryou == 1) {
+    mikirikaisuu = 0;
+    Timer21.setEnabled(false);
+    return;
+  }
+  if (++mikirikaisuu != kTimeoutSeconds) return;
+  tenmetukaisuu = 0;
+  mikirikakaku = kakaku;
+  Timer12.setEnabled(false);
+  mikirikaisuu = 0;
+  Timer21.setEnabled(false);
+  urikirityuu = 0;
+  serityuu = 1;
+  Command22_Click();
+  if (modo == 2) Command26_Click();
+}
+
+}  // namespace kobaru

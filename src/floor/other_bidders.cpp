@@ -1,0 +1,73 @@
+// The simulated floor of other buyers in full-automatic practice: the automatic stop near the
+// reserve, the reserve watch that sells the lot out, and the wait that gives up on it.
+#include "practice/form1.h"
+#include "practice/numbers.h"
+#include "practice/record_labels.h"
+
+namespace kobaru {
+
+namespace {
+// The others stop following the clock this far past the reserve: no sale.
+constexpr double kFarPastReserve = 80;
+constexpr int kStopWaitSeconds = 6;
+}  // namespace
+
+// The price of the newest record line, which is what the floor reacts to.
+double Form1::recordedPrice() const { return kakakuman * 10; }
+
+void Form1::Timer9_Timer() {
+  if (recordedPrice() > urikiri - teisihaba) {
+    Timer9.setEnabled(false);
+    teisikaisuu = 0;
+    Timer10.setEnabled(true);
+    Timer8.setEnabled(true);
+    stopClock();
+    showLamp(Lamp::Green);
+    recordLine(labels::kAutoStop);
+  } else if (kakaku > urikiri + kFarPastReserve) {
+    Timer9.setEnabled(false);
+    simekiri = 1;
+    if (urikirityuu == 0 && serityuu == 1) ryuusatu(true);
+    Timer17.setEnabled(false);
+  }
+}
+
+void Form1::Timer8_Timer() {
+  if (!(urikiri < recordedPrice())) return;
+  if (urikirityuu == 1) {
+    Timer8.setEnabled(false);
+    Timer10.setEnabled(false);
+    return;
+  }
+  if (kakaku / 10 == ousatukakaku) {
+    Timer8.setEnabled(false);
+    Timer10.setEnabled(false);
+    urikirisengen();
+    nokorikaisi();
+    return;
+  }
+  // The clock has moved past the last bid: not yet. The watch and the wait go on, so the next bid
+  // at the standing price sells the lot out, or the wait ends it.
+  showSellOut(SellOut::Impossible);
+}
+
+void Form1::Timer10_Timer() {
+  if (++teisikaisuu != kStopWaitSeconds) return;
+  if (Int(draw() * 4 + 1) == 1) {  // one time in four the lot is auctioned again
+    Timer10.setEnabled(false);
+    Timer8.setEnabled(false);
+    modosikaisuu = 0;
+    Timer13.setEnabled(true);
+    return;
+  }
+  Timer10.setEnabled(false);
+  Timer8.setEnabled(false);
+  Timer17.setEnabled(false);
+  simekiri = 1;
+  if (urikirityuu == 0 && serityuu == 1) {
+    ryuusatu(true);
+    teisikaisuu = 0;
+  }
+}
+
+}  // namespace kobaru
