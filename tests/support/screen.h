@@ -5,6 +5,7 @@
 #include <string>
 
 #include "practice/form1.h"
+#include "practice/numbers.h"
 #include "support/recording_host.h"
 
 namespace kobaru {
@@ -43,5 +44,28 @@ struct ManualScreen {
 inline std::string lastLine(const Form1& f) {
   return f.ousatu.text.substr(f.ousatu.text.rfind('\n') + 1);
 }
+
+}  // namespace kobaru
+
+namespace kobaru {
+
+// A full-automatic lot under way: started at `start` with the reserve `reserve` (no variation),
+// the stop margin and the operator's pattern given (5: the operator never raises). The clock runs.
+struct AutomaticLot : ManualScreen {
+  AutomaticLot(const char* start, const char* reserve, int margin = 33, int pattern = 5) {
+    f.modo = 2;
+    f.Text6.text = start;
+    f.Text8.text = reserve;
+    draws = {0.5, 0.0, 0.9};  // model year, reserve offset 0
+    f.Command11_Click();
+    f.teisihaba = margin;
+    f.copatan = pattern;
+    f.sutatofuka = 0;
+    f.Command1_Click();
+  }
+
+  // Runs the clock on by whole ticks of the standard speed.
+  void ticks(int n) { f.scheduler.advance(50 * n); }
+};
 
 }  // namespace kobaru

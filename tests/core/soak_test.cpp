@@ -1,0 +1,87 @@
+// Many lots of the full-automatic practice in virtual time: every lot ends, nothing stalls, and
+// the screen's state stays sound after every event.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/automatic_practice.h"
+
+namespace kobaru {
+namespace {
+
+constexpr int kLots = 1000;
+// Generous: the slowest lots run a re-auction and a cut-off, some tens of seconds in all, and a
+// won lot waits up to 3 s for the trainee's confirmation.
+constexpr std::int64_t kLongestLotMs = 5 * 60 * 1000;
+
+bool isFlag(int v) { return v == 0 || v == 1; }
+
+// Every line of the record: the header, then a label and its price, with the one empty line
+// before a no sale's final-bid line.
+void expectWellFormedRecord(const std::string& text) {
+  static const std::regex line(
+      "(スタート|停止 CO|スロ CO|1POS CO|1POS 他|他|連続 CO|再競 CO|自動再競|YOU|権利 YOU|"
+      "1POS YOU|ベタ YOU|うりきり|自分落札|他人落札|自動停止|流札|見切 CO|自動見切|再競停止|"
+      "自見切落札|他見切落札|ﾉｰｺｰﾙ|最終応札)  -?[0-9]*\\.[0-9]");
+  ASSERT_EQ(text.rfind("応札記録", 0), 0u);
+  std::size_t pos = text.find("\r\n");
+  bool blank = false;
+  while (pos != std::string::npos) {
+    pos += 2;
+    const std::size_t end = text.find("\r\n", pos);
+    const std::string l = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    if (l.empty()) {
+      ASSERT_FALSE(blank) << text;
+      blank = true;
+    } else {
+      ASSERT_TRUE(std::regex_match(l, line)) << l;
+      if (blank) {
+        ASSERT_TRUE(l.rfind("ﾉｰｺｰﾙ", 0) == 0 || l.rfind("最終応札", 0) == 0) << l;
+      }
+      blank = false;
+    }
+    pos = end;
+  }
+}
+
+void expectSound(const Form1& f) {
+  for (int flag : {f.settei, f.sutatofuka, f.serityuu, f.simekiri, f.syuuryou, f.urikirityuu,
+                   f.taninkenri, f.syudouseri, f.osityuu, f.kaisinaosi, f.hojonasi})
+    ASSERT_TRUE(isFlag(flag));
+  ASSERT_FALSE(f.Command10.backColor == kRed && f.Command14.backColor == kRed);
+  if (!f.syuppin.text.empty()) {
+    ASSERT_EQ(f.syuppin.text, numberText(f.syuppinbangou));
+  }
+}
+
+void soak(std::uint64_t seed, bool withTrainee) {
+  AutomaticPractice practice(seed, withTrainee);
+  const Form1& f = practice.form();
+  std::string lastRecord;
+  while (practice.tally().lots < kLots) {
+    ASSERT_TRUE(practice.step([&](const Form1& form) {
+      expectSound(form);
+      if (form.ousatu.text != lastRecord) {
+        lastRecord = form.ousatu.text;
+        expectWellFormedRecord(lastRecord);
+      }
+    })) << "nothing left to happen after " << practice.tally().lots << " lots";
+    ASSERT_LT(practice.lotAge(), kLongestLotMs) << "lot " << f.syuppinbangou << " stalled";
+    if (::testing::Test::HasFatalFailure()) return;
+  }
+  const PracticeTally& t = practice.tally();
+  EXPECT_EQ(t.abandoned, 0);
+  EXPECT_GT(t.ends[static_cast<int>(LotEnd::OtherAward)], 0);
+  EXPECT_GT(t.ends[static_cast<int>(LotEnd::NoSale)], 0);
+  EXPECT_GT(t.reauctions, 0);
+  if (withTrainee) {
+    EXPECT_GT(t.ends[static_cast<int>(LotEnd::TraineeAward)], 0);
+  }
+}
+
+TEST(Soak, ThousandLotsWithNobodyAtTheButton) { soak(20261210, false); }
+
+TEST(Soak, ThousandLotsWithARandomTrainee) { soak(7, true); }
+
+}  // namespace
+}  // namespace kobaru
