@@ -20,7 +20,7 @@ void Form1::Command26_Click() {
   Label27.visible = false;
   Label11.visible = false;
   Text8.visible = false;
-  Text8.text = std::string("0");
+  Text8.text = "0";
   for (auto [button, top] : {std::pair{&Command13, 4560}, {&Command3, 5160}, {&Command10, 6720},
                              {&Command22, 6240}}) {
     button->left = kOperatorColumn;

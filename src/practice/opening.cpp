@@ -75,7 +75,7 @@ void Form1::reset() {
   teisihaba = 33;
 
   urikiri = 0;
-  Text8.text = std::string("0");  // (a plain literal trips a false -Wrestrict in GCC 12)
+  Text8.text = "0";
 
   kesu();
 
