@@ -72,6 +72,7 @@ Launcher::Launcher(Windows& windows)
   Label2->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
 
   connect(Command1, &QPushButton::clicked, this, [&windows] { windows.openPractice(); });
+  connect(Command2, &QPushButton::clicked, this, [&windows] { windows.showHelp(); });
   connect(Command3, &QPushButton::clicked, this, [&windows] { windows.exitProgram(); });
   connect(Command4, &QPushButton::clicked, this, [&windows] { windows.showAbout(); });
 }

@@ -4,6 +4,7 @@
 
 #include "practice/random.h"
 #include "shell/about.h"
+#include "shell/helpwindow.h"
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
 
@@ -27,11 +28,13 @@ Windows::~Windows() {
   delete launcher_;
   delete practice_;
   delete about_;
+  delete help_;
 }
 
 Launcher* Windows::launcher() const { return launcher_; }
 PracticeWindow* Windows::practice() const { return practice_; }
 AboutWindow* Windows::about() const { return about_; }
+HelpWindow* Windows::help() const { return help_; }
 
 void Windows::showLauncher() {
   if (!launcher_) launcher_ = new Launcher(*this);
@@ -61,10 +64,16 @@ void Windows::showAbout() {
   about_->raise();
 }
 
+void Windows::showHelp() {
+  if (!help_) help_ = new HelpWindow(QCoreApplication::applicationDirPath());
+  help_->show();
+  help_->raise();
+}
+
 void Windows::exitProgram() {
   QCoreApplication::exit(0);
   for (QWidget* w : {static_cast<QWidget*>(launcher_), static_cast<QWidget*>(practice_),
-                     static_cast<QWidget*>(about_)})
+                     static_cast<QWidget*>(about_), static_cast<QWidget*>(help_)})
     unload(w);
 }
 

@@ -10,6 +10,7 @@ namespace kobaru {
 class Launcher;
 class PracticeWindow;
 class AboutWindow;
+class HelpWindow;
 
 // The program's top-level windows: each is created when first shown and destroyed when unloaded,
 // so showing it again creates it afresh.
@@ -23,12 +24,15 @@ class Windows : public QObject {
   void openPractice();
   void closePractice();
   void showAbout();
+  // The manual viewer, beside whatever else is open.
+  void showHelp();
   // Ends the program at once, with no further handler of any window.
   void exitProgram();
 
   Launcher* launcher() const;
   PracticeWindow* practice() const;
   AboutWindow* about() const;
+  HelpWindow* help() const;
   QtHost& host() { return host_; }
 
  private:
@@ -36,6 +40,7 @@ class Windows : public QObject {
   QPointer<Launcher> launcher_;
   QPointer<PracticeWindow> practice_;
   QPointer<AboutWindow> about_;
+  QPointer<HelpWindow> help_;
 };
 
 }  // namespace kobaru
