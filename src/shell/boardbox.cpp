@@ -16,9 +16,11 @@ BoardBox::BoardBox(QWidget* parent) : QWidget(parent) {}
 
 void BoardBox::apply(const TextBox& box) {
   box_ = box;
-  setAccessibleName(toQString(box.text));
+  setAccessibleDescription(toQString(box.text));  // what the box shows now
   update();
 }
+
+QString BoardBox::text() const { return toQString(box_.text); }
 
 void BoardBox::paintEvent(QPaintEvent*) {
   QPainter p(this);

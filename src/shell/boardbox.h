@@ -9,9 +9,12 @@ namespace kobaru {
 // A display box of the board: one line of text that only the handlers write, such as a price
 // digit or the lot number.
 class BoardBox : public QWidget {
+  Q_OBJECT
+
  public:
   explicit BoardBox(QWidget* parent);
   void apply(const TextBox& box);
+  QString text() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;

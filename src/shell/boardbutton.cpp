@@ -11,7 +11,6 @@ BoardButton::BoardButton(QWidget* parent) : QPushButton(parent) { setAutoDefault
 
 void BoardButton::apply(const Button& button) {
   setText(toQString(button.caption));
-  setAccessibleName(text());
   setFont(toQFont(button.font));
   QPalette pal = palette();
   pal.setColor(QPalette::Button, toQColor(button.backColor));

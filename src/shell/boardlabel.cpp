@@ -14,7 +14,6 @@ BoardLabel::BoardLabel(QWidget* parent) : QWidget(parent) {
 
 void BoardLabel::apply(const Label& label) {
   label_ = label;
-  setAccessibleName(toQString(label.caption));
   update();
 }
 

@@ -59,6 +59,8 @@ HelpWindow::HelpWindow(const QString& programDirectory) {
   brwWebBrowser = new ManualBrowser(this);
   brwWebBrowser->setOpenLinks(true);
   brwWebBrowser->setOpenExternalLinks(false);
+  brwWebBrowser->setAccessibleName(QStringLiteral("使用方法の本文"));
+  cboAddress->setAccessibleName(QStringLiteral("アドレス"));
 
   const Font font{Face::PGothic, 9.75, false};
   for (QWidget* w : {static_cast<QWidget*>(lblAddress), static_cast<QWidget*>(cboAddress),

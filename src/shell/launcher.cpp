@@ -33,6 +33,7 @@ QPushButton* menuButton(QWidget* parent, const char* caption, Place place) {
   b->setGeometry(pixels(place));
   b->setFont(toQFont({Face::PGothic, 9.75, false}));
   b->setAutoDefault(false);
+  b->setAccessibleName(b->text());
   return b;
 }
 
@@ -70,6 +71,7 @@ Launcher::Launcher(Windows& windows)
   Label2->setGeometry(pixels({4680, 1320, 2415, 375}));
   Label2->setFont(toQFont({Face::Gothic, 12, true}));
   Label2->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+  Label2->setAccessibleName(Label2->text());
 
   connect(Command1, &QPushButton::clicked, this, [&windows] { windows.openPractice(); });
   connect(Command2, &QPushButton::clicked, this, [&windows] { windows.showHelp(); });

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "shell/accessible_names.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/boardentry.h"
@@ -19,6 +20,7 @@ namespace {
 void placeWidget(QWidget* w, const Element& e) {
   if (e.kind != Kind::Line) w->setGeometry(pixelRect(e));
   w->setVisible(e.visible);
+  w->setAccessibleName(accessibleNameOf(e));
 }
 
 }  // namespace

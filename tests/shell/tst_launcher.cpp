@@ -42,6 +42,8 @@ class LauncherTest : public QObject {
     QCOMPARE(l->Command1->geometry(), QRect(48, 264, 121, 81));
     QCOMPARE(l->Command3->geometry(), QRect(320, 312, 121, 33));
     QCOMPARE(l->Label2->text(), QString("Kobaru　ｖ１．０１"));
+    for (const QWidget* w : l->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->metaObject()->className()));
     const QStringList lines = l->Text1->toPlainText().split('\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[0], QString("本ソフトは　自動競り機を使用した自動車オークシ"));

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/practicewindow.h"
 #include "practice/numbers.h"
@@ -36,6 +37,11 @@ class PracticeWindowTest : public QObject {
       if (e->kind != Kind::Line) QCOMPARE(widget->geometry(), pixelRect(*e));
     }
     QCOMPARE(w.widget("Command12")->geometry(), QRect(416, 248, 81, 33));
+    // Every control can be named by a screen reader.
+    for (const Element* e : w.form().elements())
+      QVERIFY2(!w.widget(e->name)->accessibleName().isEmpty(), e->name.c_str());
+    QCOMPARE(w.widget("aka")->accessibleName(), QString("赤ランプ"));
+    QCOMPARE(w.widget("Command12")->accessibleName(), QString("応札ボタン"));
     QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::black));
   }
 
@@ -71,7 +77,7 @@ class PracticeWindowTest : public QObject {
     QVERIFY(!w.widget("syuppin2")->isVisible());
     QVERIFY(!w.widget("Label27")->isVisible());
     QVERIFY(!w.widget("kenri2")->isVisible());
-    QCOMPARE(w.widget("Text9")->accessibleName(), QString());
+    QCOMPARE(qobject_cast<BoardBox*>(w.widget("Text9"))->text(), QString());
 
     auto* startPrice = w.widget("Text6");
     QTest::mouseClick(startPrice, Qt::LeftButton);
@@ -80,7 +86,7 @@ class PracticeWindowTest : public QObject {
     QTest::mouseClick(w.button("Command11"), Qt::LeftButton);
     QCOMPARE(f.syuppin.text, std::string("1001"));
     QVERIFY(w.widget("syuppin2")->isVisible());
-    QCOMPARE(w.widget("Text9")->accessibleName(), QString("25.0"));
+    QCOMPARE(qobject_cast<BoardBox*>(w.widget("Text9"))->text(), QString("25.0"));
     QCOMPARE(f.sutatofuka, 0);
 
     QTest::mouseClick(w.button("Command23"), Qt::LeftButton);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "practice/elements.h"
+
+namespace kobaru {
+
+// What a screen reader calls an element of the practice screen: its caption, or for lamps,
+// indicator bars, pictures and boxes whose text changes, a short Japanese description.
+QString accessibleNameOf(const Element& e);
+
+}  // namespace kobaru
