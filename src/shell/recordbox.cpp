@@ -8,6 +8,8 @@ namespace kobaru {
 
 RecordBox::RecordBox(QWidget* parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
+  // The trainee may select and copy the record, by mouse or by keyboard.
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
