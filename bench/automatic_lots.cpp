@@ -25,10 +25,10 @@ int main(int argc, char* argv[]) {
   const auto share = [&](LotEnd e) { return 100.0 * t.ends[static_cast<int>(e)] / t.lots; };
   std::printf("%ld lots in %.2f s: %.0f lots/s; %.1f h of practice in virtual time\n", t.lots,
               seconds, t.lots / seconds, practice.form().scheduler.now() / 3.6e6);
-  std::printf("trainee award %.2f %%, other award %.2f %%, cut-off award %.2f %%, no sale %.2f %%; "
-              "re-auctions %.2f per 100 lots; longest lot %.1f s; abandoned %ld\n",
-              share(LotEnd::TraineeAward), share(LotEnd::OtherAward), share(LotEnd::CutOffAward),
-              share(LotEnd::NoSale), 100.0 * t.reauctions / t.lots, t.longestLotMs / 1000.0,
-              t.abandoned);
+  std::printf(
+      "trainee award %.2f %%, other award %.2f %%, cut-off award %.2f %%, no sale %.2f %%; "
+      "re-auctions %.2f per 100 lots; longest lot %.1f s; abandoned %ld\n",
+      share(LotEnd::TraineeAward), share(LotEnd::OtherAward), share(LotEnd::CutOffAward),
+      share(LotEnd::NoSale), 100.0 * t.reauctions / t.lots, t.longestLotMs / 1000.0, t.abandoned);
   return 0;
 }

@@ -7,8 +7,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
   const bool load = args.contains("--load");
-  const int seconds = args.contains("--seconds") ? args.value(args.indexOf("--seconds") + 1).toInt() : 20;
+  const int seconds =
+      args.contains("--seconds") ? args.value(args.indexOf("--seconds") + 1).toInt() : 20;
 
   std::atomic<bool> running{true};
   std::thread busy;
@@ -41,7 +42,8 @@ int main(int argc, char* argv[]) {
   QElapsedTimer wall;
   std::vector<std::pair<double, std::int64_t>> ticks;  // wall ms, due time (virtual ms)
   // A probe ticking with the price clock: it records when each tick really ran.
-  Timer& probe = f.scheduler.add(99, [&] { ticks.emplace_back(wall.nsecsElapsed() / 1e6, f.scheduler.now()); });
+  Timer& probe = f.scheduler.add(
+      99, [&] { ticks.emplace_back(wall.nsecsElapsed() / 1e6, f.scheduler.now()); });
   w.deliver([&] {
     f.Command23_Click();
     f.Text6.text = "200";
@@ -67,11 +69,12 @@ int main(int argc, char* argv[]) {
   const double p99 = lateness.empty() ? 0 : lateness[lateness.size() * 99 / 100];
   const double mean =
       ticks.size() < 2 ? 0 : (ticks.back().first - ticks.front().first) / double(ticks.size() - 1);
-  std::printf("%s, %d s: climbed %.0f of ideal %.0f (%+.2f %%), %zu ticks, mean interval %.3f ms, "
-              "lateness p50 %.2f ms, p99 %.2f ms, max %.2f ms\n",
-              load ? "other core loaded" : "idle", seconds, f.kakaku - 200, ideal,
-              100.0 * (f.kakaku - 200 - ideal) / ideal, ticks.size(), mean,
-              lateness.empty() ? 0 : lateness[lateness.size() / 2], p99,
-              lateness.empty() ? 0 : lateness.back());
+  std::printf(
+      "%s, %d s: climbed %.0f of ideal %.0f (%+.2f %%), %zu ticks, mean interval %.3f ms, "
+      "lateness p50 %.2f ms, p99 %.2f ms, max %.2f ms\n",
+      load ? "other core loaded" : "idle", seconds, f.kakaku - 200, ideal,
+      100.0 * (f.kakaku - 200 - ideal) / ideal, ticks.size(), mean,
+      lateness.empty() ? 0 : lateness[lateness.size() / 2], p99,
+      lateness.empty() ? 0 : lateness.back());
   return 0;
 }

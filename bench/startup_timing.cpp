@@ -3,6 +3,7 @@
 // (bench/startup.sh takes the median of five runs).
 #include <time.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -12,7 +13,6 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
@@ -70,9 +70,10 @@ int main(int argc, char* argv[]) {
     practiceAsked = bootMs();
     windows.openPractice();
     static FirstPaint practice(windows.practice(), [&] {
-      std::printf("launcher first paint %.0f ms after process start; practice screen first paint "
-                  "%.0f ms after 練習開始\n",
-                  launcherPainted - started, bootMs() - practiceAsked);
+      std::printf(
+          "launcher first paint %.0f ms after process start; practice screen first paint "
+          "%.0f ms after 練習開始\n",
+          launcherPainted - started, bootMs() - practiceAsked);
       QCoreApplication::quit();
     });
   });

@@ -31,7 +31,9 @@ void Form1::Command9_Click() {
   if (syuuryou == 0 && urikirityuu == 1) rakusatusyori();
 }
 
-void Form1::rakusatusyori() { award(Ending::Decision); }
+void Form1::rakusatusyori() {
+  award(Ending::Decision);
+}
 
 void Form1::award(Ending ending) {
   const AwardText& text = kAwardTexts[static_cast<int>(ending)];

@@ -33,7 +33,9 @@ void Form1::restartCountdown() {
   Timer6.setEnabled(true);
 }
 
-void Form1::Timer7_Timer() { nokori2.text = countdownDigit(ketteikaisuu); }
+void Form1::Timer7_Timer() {
+  nokori2.text = countdownDigit(ketteikaisuu);
+}
 
 void Form1::Timer6_Timer() {
   if (++ketteikaisuu != 3) {

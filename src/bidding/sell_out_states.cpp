@@ -15,9 +15,9 @@ struct SellOutState {
 
 // Indexed by SellOut.
 constexpr SellOutState kSellOutStates[] = {
-    {"うりきり不可", kWhite, true, kSilver, kLightRed},    // no sale is the action in view
-    {"うりきり可能", kLightRed, false, kBlack, kBlack},    // a bid stands at the shown price
-    {"うりきり中", kSalmon, true, kLightRed, kSilver},     // declared: the decision is in view
+    {"うりきり不可", kWhite, true, kSilver, kLightRed},  // no sale is the action in view
+    {"うりきり可能", kLightRed, false, kBlack, kBlack},  // a bid stands at the shown price
+    {"うりきり中", kSalmon, true, kLightRed, kSilver},   // declared: the decision is in view
 };
 
 }  // namespace

@@ -34,9 +34,15 @@ void Form1::backOff(double amount) {
   serityuu = 0;
 }
 
-void Form1::Command4_Click() { backOff(50); }
-void Form1::Command5_Click() { backOff(10); }
-void Form1::Command6_Click() { backOff(1); }
+void Form1::Command4_Click() {
+  backOff(50);
+}
+void Form1::Command5_Click() {
+  backOff(10);
+}
+void Form1::Command6_Click() {
+  backOff(1);
+}
 
 void Form1::Command7_Click() {
   if (restart(labels::kRestartCO) && modo != 0) runReauctionWatch();

@@ -23,9 +23,13 @@ void Form1::stepPrice() {
   }
 }
 
-void Form1::Timer1_Timer() { stepPrice(); }
+void Form1::Timer1_Timer() {
+  stepPrice();
+}
 
-void Form1::Timer2_Timer() { randomLamp(); }
+void Form1::Timer2_Timer() {
+  randomLamp();
+}
 
 void Form1::Command2_Click() {
   if (!Timer1.enabled()) return;
@@ -100,7 +104,7 @@ void Form1::Timer17_Timer() {
     case 0:
       raiseForOthers();
       break;
-    case 1:  // stops raising at teisiue
+    case 1:    // stops raising at teisiue
     case 3: {  // stops raising at teisisita
       const double stopAt = copatan == 1 ? teisiue : teisisita;
       if (!(kakaku < stopAt)) {

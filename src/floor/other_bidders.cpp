@@ -13,7 +13,9 @@ constexpr int kStopWaitSeconds = 6;
 }  // namespace
 
 // The price of the newest record line, which is what the floor reacts to.
-double Form1::recordedPrice() const { return kakakuman * 10; }
+double Form1::recordedPrice() const {
+  return kakakuman * 10;
+}
 
 void Form1::Timer9_Timer() {
   if (recordedPrice() > urikiri - teisihaba) {

@@ -9,7 +9,9 @@ namespace {
 constexpr char kNewLine[] = "\r\n";
 }
 
-void Form1::recordReset() { ousatu.text = labels::kHeader; }
+void Form1::recordReset() {
+  ousatu.text = labels::kHeader;
+}
 
 void Form1::recordLine(const char* label) {
   kakakuman = kakaku / 10;
@@ -18,7 +20,9 @@ void Form1::recordLine(const char* label) {
   appendRecordLine();
 }
 
-void Form1::appendRecordLine() { ousatu.text += kNewLine + kirokumei + kirokukakaku; }
+void Form1::appendRecordLine() {
+  ousatu.text += kNewLine + kirokumei + kirokukakaku;
+}
 
 void Form1::recordBid(const char* label) {
   recordLine(label);
@@ -31,6 +35,8 @@ void Form1::recordFinalBid() {
 }
 
 // The reminder that a won lot waits for the trainee's confirmation.
-void Form1::Timer5_Timer() { host_.beep(); }
+void Form1::Timer5_Timer() {
+  host_.beep();
+}
 
 }  // namespace kobaru

@@ -57,7 +57,9 @@ struct Label : Element {
 
 // A board sign goes dark with black text on black: it keeps its place and caption, so lighting
 // it again needs only its colours.
-inline void darken(Label& sign) { sign.foreColor = sign.backColor = kBlack; }
+inline void darken(Label& sign) {
+  sign.foreColor = sign.backColor = kBlack;
+}
 
 struct Button : Element {
   std::string caption;

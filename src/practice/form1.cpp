@@ -10,11 +10,26 @@ namespace {
 using TickHandler = void (Form1::*)();
 constexpr TickHandler kTickHandlers[22] = {
     nullptr,  // no Timer0
-    &Form1::Timer1_Timer,  &Form1::Timer2_Timer,  &Form1::Timer3_Timer,  &Form1::Timer4_Timer,
-    &Form1::Timer5_Timer,  &Form1::Timer6_Timer,  &Form1::Timer7_Timer,  &Form1::Timer8_Timer,
-    &Form1::Timer9_Timer,  &Form1::Timer10_Timer, &Form1::Timer11_Timer, &Form1::Timer12_Timer,
-    &Form1::Timer13_Timer, &Form1::Timer14_Timer, &Form1::Timer15_Timer, &Form1::Timer16_Timer,
-    &Form1::Timer17_Timer, &Form1::Timer18_Timer, &Form1::Timer19_Timer, &Form1::Timer20_Timer,
+    &Form1::Timer1_Timer,
+    &Form1::Timer2_Timer,
+    &Form1::Timer3_Timer,
+    &Form1::Timer4_Timer,
+    &Form1::Timer5_Timer,
+    &Form1::Timer6_Timer,
+    &Form1::Timer7_Timer,
+    &Form1::Timer8_Timer,
+    &Form1::Timer9_Timer,
+    &Form1::Timer10_Timer,
+    &Form1::Timer11_Timer,
+    &Form1::Timer12_Timer,
+    &Form1::Timer13_Timer,
+    &Form1::Timer14_Timer,
+    &Form1::Timer15_Timer,
+    &Form1::Timer16_Timer,
+    &Form1::Timer17_Timer,
+    &Form1::Timer18_Timer,
+    &Form1::Timer19_Timer,
+    &Form1::Timer20_Timer,
     &Form1::Timer21_Timer,
 };
 
@@ -30,8 +45,8 @@ void Form1::tick(int number) {
 }
 
 void Form1::allTimersOff() {
-  for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7,
-                   &Timer8, &Timer9, &Timer10, &Timer11, &Timer12, &Timer13, &Timer14,
+  for (Timer* t : {&Timer1,  &Timer2,  &Timer3,  &Timer4,  &Timer5,  &Timer6,  &Timer7,
+                   &Timer8,  &Timer9,  &Timer10, &Timer11, &Timer12, &Timer13, &Timer14,
                    &Timer15, &Timer16, &Timer17, &Timer18, &Timer19, &Timer20, &Timer21})
     t->setEnabled(false);
 }

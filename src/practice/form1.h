@@ -157,9 +157,9 @@ class Form1 {
   TextBox ousatu;
 
   // --- Timers
-  Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9,
-      &Timer10, &Timer11, &Timer12, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17, &Timer18,
-      &Timer19, &Timer20, &Timer21;
+  Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer10,
+      &Timer11, &Timer12, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17, &Timer18, &Timer19,
+      &Timer20, &Timer21;
 
   // The element holding the keyboard focus, or nullptr.
   Element* focus = nullptr;

@@ -17,8 +17,7 @@ class Host {
   virtual void playSound(const std::string& path) = 0;
   virtual void beep() = 0;
   // Returns when the trainee has closed the message.
-  virtual void showMessage(const std::string& text, const std::string& title,
-                           MessageIcon icon) = 0;
+  virtual void showMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   // The practice screen unloads itself.
   virtual void closePracticeScreen() = 0;
   virtual void showLauncher() = 0;

@@ -14,9 +14,15 @@ struct Place {
   int left, top, width, height;
 };
 
-constexpr Font gothic(double size, bool bold = false) { return {Face::Gothic, size, bold}; }
-constexpr Font pgothic(double size, bool bold = false) { return {Face::PGothic, size, bold}; }
-constexpr Font pmincho(double size, bool bold = false) { return {Face::PMincho, size, bold}; }
+constexpr Font gothic(double size, bool bold = false) {
+  return {Face::Gothic, size, bold};
+}
+constexpr Font pgothic(double size, bool bold = false) {
+  return {Face::PGothic, size, bold};
+}
+constexpr Font pmincho(double size, bool bold = false) {
+  return {Face::PMincho, size, bold};
+}
 constexpr Font kDefault{};
 constexpr bool kBold = true;
 constexpr bool kShown = true;
@@ -46,6 +52,7 @@ constexpr LabelRow lamp(Label Form1::*member, const char* name, Place place, Col
   return {member, name, "", place, kBlack, colour, kDefault, Align::Left, kShown, false};
 }
 
+// clang-format off
 const LabelRow kLabels[] = {
     // Main price board
     {&Form1::Label9, "Label9", "出品番号", {6360, 240, 975, 255}, kWhite, kTransparent, pgothic(11.25, kBold), Align::Left, kShown, false},
@@ -98,6 +105,7 @@ const LabelRow kLabels[] = {
     indicator(&Form1::Label22, "Label22", {480, 7800, 1455, 135}),
     indicator(&Form1::Label23, "Label23", {2160, 7800, 1455, 135}),
 };
+// clang-format on
 
 struct TextBoxRow {
   TextBox Form1::*member;
@@ -113,7 +121,8 @@ struct TextBoxRow {
 
 // Boxes the handlers write and the trainee only reads.
 constexpr TextBoxRow board(TextBox Form1::*member, const char* name, const char* text, Place place,
-                           Color fore, Font font, Align align = Align::Left, bool visible = kShown) {
+                           Color fore, Font font, Align align = Align::Left,
+                           bool visible = kShown) {
   return {member, name, text, place, fore, kBlack, true, font, align, visible};
 }
 
@@ -123,6 +132,7 @@ constexpr TextBoxRow entry(TextBox Form1::*member, const char* name, const char*
   return {member, name, text, place, kBlack, kWhite, false, kDefault, Align::Right, visible};
 }
 
+// clang-format off
 const TextBoxRow kTextBoxes[] = {
     board(&Form1::syuppin, "syuppin", "1001", {6360, 480, 1215, 585}, kOrange, gothic(26.25, kBold)),
     board(&Form1::nensiki, "nensiki", "11", {7920, 480, 615, 525}, kOrange, gothic(26.25, kBold), Align::Centre),
@@ -144,6 +154,7 @@ const TextBoxRow kTextBoxes[] = {
     entry(&Form1::Text7, "Text7", "0.05", {1200, 1800, 615, 270}),
     board(&Form1::Text9, "Text9", "Text9", {960, 3180, 855, 285}, kGreen, gothic(14.25, kBold), Align::Right),
 };
+// clang-format on
 
 struct ButtonRow {
   Button Form1::*member;
@@ -153,6 +164,7 @@ struct ButtonRow {
   Color back;
 };
 
+// clang-format off
 const ButtonRow kButtons[] = {
     {&Form1::Command12, "Command12", "応札ボタン", {6240, 3720, 1215, 495}, kOrange},
     {&Form1::Command14, "Command14", "確認", {10440, 3720, 1215, 495}, kSilver},
@@ -181,6 +193,7 @@ const ButtonRow kButtons[] = {
     {&Form1::Command18, "Command18", "応札記録隠す", {480, 7920, 1455, 255}, kButtonFace},
     {&Form1::Command19, "Command19", "応札記録表示", {2160, 7920, 1455, 255}, kButtonFace},
 };
+// clang-format on
 
 struct PictureRow {
   Picture Form1::*member;

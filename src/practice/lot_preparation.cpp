@@ -120,9 +120,13 @@ void Form1::showNextLot() {
   nokori2.visible = false;
 }
 
-void Form1::Text6_KeyPress(char32_t) { sutatofuka = 1; }
+void Form1::Text6_KeyPress(char32_t) {
+  sutatofuka = 1;
+}
 
-void Form1::Text7_KeyPress(char32_t) { sutatofuka = 1; }
+void Form1::Text7_KeyPress(char32_t) {
+  sutatofuka = 1;
+}
 
 void Form1::Text7_Click() {
   Text7.text.clear();  // the trainee types the new speed from scratch

@@ -9,7 +9,9 @@ namespace kobaru {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the run of digits starting at i.
 std::size_t digitsFrom(std::string_view s, std::size_t i) {
@@ -93,8 +95,7 @@ std::string priceText(double value) {
 std::string numberText(double value) {
   if (value == 0) return "0";  // also for -0
   char buf[400];
-  const auto [end, error] =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   return error == std::errc{} ? std::string(buf, end) : std::string("0");
 }
 

@@ -18,7 +18,9 @@ double numericValue(std::string_view text);
 std::string priceText(double value);
 
 // The largest whole number not above x: Int(r * n + k) draws a whole number from k to k + n - 1.
-inline double Int(double x) { return std::floor(x); }
+inline double Int(double x) {
+  return std::floor(x);
+}
 
 // The shortest decimal text of a number, as a digit box shows it: "0", "7", "12", "-1", "0.5".
 std::string numberText(double value);

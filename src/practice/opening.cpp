@@ -11,7 +11,8 @@ constexpr Color kIndicatorOn = kRed;
 
 void Form1::Form_Load() {
   if (host_.anotherCopyRunning()) {
-    host_.showMessage("このアプリケーションは、即に起動済みです。", "確認", MessageIcon::Information);
+    host_.showMessage("このアプリケーションは、即に起動済みです。", "確認",
+                      MessageIcon::Information);
     host_.closePracticeScreen();
     return;
   }
@@ -112,9 +113,9 @@ void Form1::reset() {
   Text6.text.clear();
 
   for (Element* e : std::initializer_list<Element*>{
-           &Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command8,
-           &Command9, &Command10, &Command11, &Command13, &Command15, &Command22, &Command24,
-           &Text6, &Text9, &Label7, &Label12, &kenri})
+           &Command1,  &Command2, &Command3,  &Command4,  &Command5,  &Command6,  &Command7,
+           &Command8,  &Command9, &Command10, &Command11, &Command13, &Command15, &Command22,
+           &Command24, &Text6,    &Text9,     &Label7,    &Label12,   &kenri})
     e->visible = true;
   Text8.visible = false;
   Label11.visible = false;

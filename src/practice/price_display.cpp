@@ -9,7 +9,9 @@ namespace kobaru {
 namespace {
 
 // Truncation toward zero.
-double Fix(double x) { return std::trunc(x); }
+double Fix(double x) {
+  return std::trunc(x);
+}
 
 // A digit of the lower board: shown with its text, or emptied and hidden.
 void showDigit(TextBox& box, const std::string& text) {

@@ -35,7 +35,9 @@ void Timer::setInterval(double ms) {
   restartPeriod();
 }
 
-void Timer::restartPeriod() { due_ = saturatingAdd(scheduler_->now(), interval_); }
+void Timer::restartPeriod() {
+  due_ = saturatingAdd(scheduler_->now(), interval_);
+}
 
 Timer& Scheduler::add(int number, std::function<void()> onTick) {
   return timers_.emplace_back(Timer(*this, number, std::move(onTick)));

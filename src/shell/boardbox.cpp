@@ -20,7 +20,9 @@ void BoardBox::apply(const TextBox& box) {
   update();
 }
 
-QString BoardBox::text() const { return toQString(box_.text); }
+QString BoardBox::text() const {
+  return toQString(box_.text);
+}
 
 void BoardBox::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -7,7 +7,9 @@
 
 namespace kobaru {
 
-BoardButton::BoardButton(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+BoardButton::BoardButton(QWidget* parent) : QPushButton(parent) {
+  setAutoDefault(false);
+}
 
 void BoardButton::apply(const Button& button) {
   setText(toQString(button.caption));
@@ -38,10 +40,14 @@ void BoardButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 // The button stays down while held, wherever the pointer goes: leaving it is not a release.
-void BoardButton::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void BoardButton::mouseMoveEvent(QMouseEvent* e) {
+  e->accept();
+}
 
 // A double click is a second press, as far as the trainee's hand is concerned.
-void BoardButton::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
+void BoardButton::mouseDoubleClickEvent(QMouseEvent* e) {
+  mousePressEvent(e);
+}
 
 void BoardButton::keyPressEvent(QKeyEvent* e) {
   switch (e->key()) {

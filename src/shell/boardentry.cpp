@@ -7,7 +7,9 @@
 
 namespace kobaru {
 
-BoardEntry::BoardEntry(QWidget* parent) : QLineEdit(parent) { setFrame(false); }
+BoardEntry::BoardEntry(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+}
 
 void BoardEntry::apply(const TextBox& box) {
   const QString text = toQString(box.text);
@@ -15,10 +17,11 @@ void BoardEntry::apply(const TextBox& box) {
   setReadOnly(box.locked);
   setFont(toQFont(box.font));
   setAlignment(toQAlignment(box.alignment) | Qt::AlignVCenter);
-  const QString sheet =QStringLiteral("QLineEdit { color: %1; background: %2; border: 1px solid %3; "
-                               "padding: 0px; }")
-                    .arg(toQColor(box.foreColor).name(), toQColor(box.backColor).name(),
-                         toQColor(kBoxOutline).name());
+  const QString sheet = QStringLiteral(
+                            "QLineEdit { color: %1; background: %2; border: 1px solid %3; "
+                            "padding: 0px; }")
+                            .arg(toQColor(box.foreColor).name(), toQColor(box.backColor).name(),
+                                 toQColor(kBoxOutline).name());
   if (styleSheet() != sheet) setStyleSheet(sheet);
 }
 
@@ -35,8 +38,7 @@ void BoardEntry::keyPressEvent(QKeyEvent* e) {
 
 void BoardEntry::mouseReleaseEvent(QMouseEvent* e) {
   QLineEdit::mouseReleaseEvent(e);
-  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-    emit clickedInto();
+  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clickedInto();
 }
 
 }  // namespace kobaru

@@ -32,7 +32,8 @@ void BoardLabel::paintEvent(QPaintEvent*) {
   // shown after the first, so no sliver of a line peeks out below.
   const int lineHeight = QFontMetrics(font).lineSpacing();
   const int wholeLines = (height() + lineHeight / 4) / lineHeight;
-  p.setClipRect(0, 0, width(), wholeLines > 0 ? std::min(height(), wholeLines * lineHeight) : height());
+  p.setClipRect(0, 0, width(),
+                wholeLines > 0 ? std::min(height(), wholeLines * lineHeight) : height());
   p.drawText(rect(), int(toQAlignment(label_.alignment) | Qt::AlignTop | Qt::TextWordWrap),
              toQString(label_.caption));
 }

@@ -38,7 +38,11 @@ const EntryHandlers kEntries[] = {
 
 }  // namespace
 
-std::span<const ButtonHandlers> buttonHandlers() { return kButtons; }
-std::span<const EntryHandlers> entryHandlers() { return kEntries; }
+std::span<const ButtonHandlers> buttonHandlers() {
+  return kButtons;
+}
+std::span<const EntryHandlers> entryHandlers() {
+  return kEntries;
+}
 
 }  // namespace kobaru

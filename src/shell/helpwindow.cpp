@@ -30,8 +30,8 @@ const char kMissingPage[] =
 QVariant ManualBrowser::loadResource(int type, const QUrl& name) {
   const QVariant found = QTextBrowser::loadResource(type, name);
   if (type != QTextDocument::HtmlResource || found.isValid()) return found;
-  const QString where = name.isLocalFile() ? QDir::toNativeSeparators(name.toLocalFile())
-                                           : name.toString();
+  const QString where =
+      name.isLocalFile() ? QDir::toNativeSeparators(name.toLocalFile()) : name.toString();
   return QString::fromUtf8(kMissingPage).arg(where.toHtmlEscaped()).toUtf8();
 }
 
@@ -39,11 +39,11 @@ HelpWindow::HelpWindow(const QString& programDirectory) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("help"));
   setWindowTitle(QStringLiteral("使用方法 Kobaru - Tessaly"));
-  resize(760, 560);
+  resize(850, 640);  // room for the manual's full-size screen picture
 
   tbToolBar = new QToolBar(this);
-  QAction* back = tbToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                       QStringLiteral("Back"));
+  QAction* back =
+      tbToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
   QAction* forward = tbToolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
                                           QStringLiteral("Forward"));
   tbToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -26,7 +26,9 @@ struct Place {
   int left, top, width, height;  // twips
 };
 
-QRect pixels(Place p) { return pixelRect(Element{"", p.left, p.top, p.width, p.height}); }
+QRect pixels(Place p) {
+  return pixelRect(Element{"", p.left, p.top, p.width, p.height});
+}
 
 QPushButton* menuButton(QWidget* parent, const char* caption, Place place) {
   auto* b = new QPushButton(QString::fromUtf8(caption), parent);

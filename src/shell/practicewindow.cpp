@@ -77,8 +77,8 @@ void PracticeWindow::build() {
   for (Element* e : form_.elements()) {
     switch (e->kind) {
       case Kind::Picture:
-        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(
-            static_cast<Picture&>(*e), new BoardPicture(this)));
+        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(static_cast<Picture&>(*e),
+                                                                         new BoardPicture(this)));
         break;
       case Kind::Line:
         views_.push_back(
@@ -132,9 +132,8 @@ void PracticeWindow::connectHandlers() {
         deliver([this, handler, key] { (form_.*handler)(key); });
       });
     if (h.click)
-      connect(entry, &BoardEntry::clickedInto, this, [this, handler = h.click] {
-        deliver([this, handler] { (form_.*handler)(); });
-      });
+      connect(entry, &BoardEntry::clickedInto, this,
+              [this, handler = h.click] { deliver([this, handler] { (form_.*handler)(); }); });
   }
 }
 
@@ -168,7 +167,9 @@ void PracticeWindow::deliver(const std::function<void()>& handler) {
   driver_.rearm();
 }
 
-void PracticeWindow::wake() { deliver([] {}); }
+void PracticeWindow::wake() {
+  deliver([] {});
+}
 
 void PracticeWindow::sync() {
   for (const auto& v : views_) v->sync();

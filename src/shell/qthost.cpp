@@ -17,7 +17,9 @@ std::string QtHost::programDirectory() {
   return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
 }
 
-bool QtHost::anotherCopyRunning() { return !firstCopy_; }
+bool QtHost::anotherCopyRunning() {
+  return !firstCopy_;
+}
 
 void QtHost::playSound(const std::string& path) {
   for (auto& [other, cue] : cues_)
@@ -32,17 +34,22 @@ void QtHost::playSound(const std::string& path) {
   cue->play();
 }
 
-void QtHost::beep() { QApplication::beep(); }
+void QtHost::beep() {
+  QApplication::beep();
+}
 
 void QtHost::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                  toQString(title), toQString(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  toQString(title), toQString(text), QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
 
-void QtHost::closePracticeScreen() { windows_.closePractice(); }
+void QtHost::closePracticeScreen() {
+  windows_.closePractice();
+}
 
-void QtHost::showLauncher() { windows_.showLauncher(); }
+void QtHost::showLauncher() {
+  windows_.showLauncher();
+}
 
 }  // namespace kobaru

@@ -18,9 +18,10 @@ RecordBox::RecordBox(QWidget* parent) : QPlainTextEdit(parent) {
 void RecordBox::apply(const TextBox& box) {
   setFocusPolicy(box.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   setFont(toQFont(box.font));
-  const QString sheet =QStringLiteral("QPlainTextEdit { color: %1; background: %2; border: 1px solid %3; }")
-                    .arg(toQColor(box.foreColor).name(), toQColor(box.backColor).name(),
-                         toQColor(kBoxOutline).name());
+  const QString sheet =
+      QStringLiteral("QPlainTextEdit { color: %1; background: %2; border: 1px solid %3; }")
+          .arg(toQColor(box.foreColor).name(), toQColor(box.backColor).name(),
+               toQColor(kBoxOutline).name());
   if (styleSheet() != sheet) setStyleSheet(sheet);
   // Lines are kept as the record writes them, CR LF between; the box shows one line for each.
   QString text = toQString(box.text);

@@ -8,7 +8,9 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-QColor toQColor(Color c) { return QColor::fromRgb(QRgb(0xFF000000u | (c & 0xFFFFFFu))); }
+QColor toQColor(Color c) {
+  return QColor::fromRgb(QRgb(0xFF000000u | (c & 0xFFFFFFu)));
+}
 
 QStringList familiesOf(Face face) {
   switch (face) {

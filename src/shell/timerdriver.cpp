@@ -13,7 +13,9 @@ TimerDriver::TimerDriver(Scheduler& scheduler, std::function<void()> onWake)
   connect(&wake_, &QTimer::timeout, this, std::move(onWake));
 }
 
-std::int64_t TimerDriver::wallNow() const { return wall_.elapsed() + offset_; }
+std::int64_t TimerDriver::wallNow() const {
+  return wall_.elapsed() + offset_;
+}
 
 void TimerDriver::catchUp() {
   const auto due = scheduler_.nextDue();

@@ -31,10 +31,18 @@ Windows::~Windows() {
   delete help_;
 }
 
-Launcher* Windows::launcher() const { return launcher_; }
-PracticeWindow* Windows::practice() const { return practice_; }
-AboutWindow* Windows::about() const { return about_; }
-HelpWindow* Windows::help() const { return help_; }
+Launcher* Windows::launcher() const {
+  return launcher_;
+}
+PracticeWindow* Windows::practice() const {
+  return practice_;
+}
+AboutWindow* Windows::about() const {
+  return about_;
+}
+HelpWindow* Windows::help() const {
+  return help_;
+}
 
 void Windows::showLauncher() {
   if (!launcher_) launcher_ = new Launcher(*this);

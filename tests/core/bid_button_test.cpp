@@ -51,47 +51,66 @@ TEST(BidButton, EachControlWritesItsLine) {
     bool clockRunsAfter;
   };
   const Case cases[] = {
-      {"click while the opening rise runs", Stage::Running,
-       [](Form1& f) { f.Command12_Click(); }, {"YOU  20.6"}, true},
-      {"press and release with the clock stopped", Stage::Stopped,
+      {"click while the opening rise runs",
+       Stage::Running,
+       [](Form1& f) { f.Command12_Click(); },
+       {"YOU  20.6"},
+       true},
+      {"press and release with the clock stopped",
+       Stage::Stopped,
        [](Form1& f) {
          f.Command12_MouseDown();
          f.scheduler.advance(150);
          f.Command12_MouseUp();
          f.Command12_Click();  // the click that follows changes nothing
        },
-       {"ベタ YOU  21.5"}, false},
-      {"click in the one-position stage, others hold the right", Stage::SoldOutOthersRight,
-       [](Form1& f) { f.Command12_Click(); }, {"1POS YOU  20.3"}, false},
-      {"click in the one-position stage, the trainee holds the right", Stage::SoldOutTraineesRight,
+       {"ベタ YOU  21.5"},
+       false},
+      {"click in the one-position stage, others hold the right",
+       Stage::SoldOutOthersRight,
+       [](Form1& f) { f.Command12_Click(); },
+       {"1POS YOU  20.3"},
+       false},
+      {"click in the one-position stage, the trainee holds the right",
+       Stage::SoldOutTraineesRight,
        [](Form1& f) {
          f.Command12_Click();
          f.Command12_Click();
        },
-       {"権利 YOU  20.3"}, false},
-      {"continuous raise joining the untouched rise", Stage::Running,
+       {"権利 YOU  20.3"},
+       false},
+      {"continuous raise joining the untouched rise",
+       Stage::Running,
        [](Form1& f) {
          f.Command13_MouseDown();
          f.scheduler.advance(100);
          f.Command13_MouseUp();
        },
-       {"他  21.2"}, true},
-      {"continuous raise from a stopped clock", Stage::Stopped,
+       {"他  21.2"},
+       true},
+      {"continuous raise from a stopped clock",
+       Stage::Stopped,
        [](Form1& f) {
          f.Command13_MouseDown();
          f.scheduler.advance(100);
          f.Command13_MouseUp();
        },
-       {"連続 CO  21.2"}, false},
-      {"continuous raise running after a raise by others", Stage::RunningAfterRaise,
-       [](Form1& f) { f.Command13_MouseUp(); }, {"連続 CO  20.6"}, false},
-      {"continuous raise in the one-position stage", Stage::SoldOutOthersRight,
+       {"連続 CO  21.2"},
+       false},
+      {"continuous raise running after a raise by others",
+       Stage::RunningAfterRaise,
+       [](Form1& f) { f.Command13_MouseUp(); },
+       {"連続 CO  20.6"},
+       false},
+      {"continuous raise in the one-position stage",
+       Stage::SoldOutOthersRight,
        [](Form1& f) {
          f.Command13_MouseDown();
          f.scheduler.advance(100);
          f.Command13_MouseUp();
        },
-       {"1POS 他  20.6"}, false},
+       {"1POS 他  20.6"},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -116,18 +135,32 @@ TEST(BidButton, ActsOnlyInItsSituations) {
     Effect press, release, click;
   };
   const Case cases[] = {
-      {"closed", [](ManualScreen& s) { s.startLot(); s.f.Command2_Click(); s.f.simekiri = 1; },
+      {"closed",
+       [](ManualScreen& s) {
+         s.startLot();
+         s.f.Command2_Click();
+         s.f.simekiri = 1;
+       },
        Nothing, Nothing, Nothing},
-      {"not in progress", [](ManualScreen& s) { s.startLot(); s.f.Command2_Click(); s.f.serityuu = 0; },
+      {"not in progress",
+       [](ManualScreen& s) {
+         s.startLot();
+         s.f.Command2_Click();
+         s.f.serityuu = 0;
+       },
        Nothing, Nothing, Nothing},
-      {"opening, running", [](ManualScreen& s) { setUp(s, Stage::Running); },
-       Nothing, Nothing, RunningBid},
-      {"opening, stopped", [](ManualScreen& s) { setUp(s, Stage::Stopped); },
-       ClockStartsHeld, Nothing, Nothing},
-      {"opening, held", [](ManualScreen& s) { setUp(s, Stage::Stopped); s.f.Command12_MouseDown(); },
+      {"opening, running", [](ManualScreen& s) { setUp(s, Stage::Running); }, Nothing, Nothing,
+       RunningBid},
+      {"opening, stopped", [](ManualScreen& s) { setUp(s, Stage::Stopped); }, ClockStartsHeld,
+       Nothing, Nothing},
+      {"opening, held",
+       [](ManualScreen& s) {
+         setUp(s, Stage::Stopped);
+         s.f.Command12_MouseDown();
+       },
        Nothing, ClockStopsBeta, Nothing},
-      {"one-position stage", [](ManualScreen& s) { setUp(s, Stage::SoldOutOthersRight); },
-       Nothing, Nothing, OnePositionBid},
+      {"one-position stage", [](ManualScreen& s) { setUp(s, Stage::SoldOutOthersRight); }, Nothing,
+       Nothing, OnePositionBid},
   };
   const std::pair<const char*, void (Form1::*)()> uses[] = {
       {"press", &Form1::Command12_MouseDown},
@@ -196,7 +229,7 @@ TEST(BidButton, RightYouIsWrittenOnceAndAgainAfterAnotherLine) {
   EXPECT_EQ(f.Label10.foreColor, kRed);
   EXPECT_TRUE(f.kenri2.visible);
   EXPECT_EQ(f.kenri.caption, "練習者権利発生");
-  f.Command3_Click();  // 1POS 他 20.6: the others take the right
+  f.Command3_Click();   // 1POS 他 20.6: the others take the right
   f.Command12_Click();  // 1POS YOU 20.9
   f.Command12_Click();  // 権利 YOU 20.9 once more
   EXPECT_EQ(lastLine(f), "権利 YOU  20.9");

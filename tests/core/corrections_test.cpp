@@ -152,10 +152,10 @@ TEST(AutomaticStepBack, StepsBelowTheLastBidBy50sAnd10s) {
     double price;
   };
   const Case cases[] = {
-      {534, 52.0, {0.2}, 484},            // 534 -> 484
-      {534, 52.0, {0.7, 0.7}, 514},       // 534 -> 524 -> 514
-      {534, 52.0, {0.7, 0.2}, 474},       // 534 -> 524 -> 474
-      {500, 52.0, {0.7}, 490},            // already below: one step all the same
+      {534, 52.0, {0.2}, 484},       // 534 -> 484
+      {534, 52.0, {0.7, 0.7}, 514},  // 534 -> 524 -> 514
+      {534, 52.0, {0.7, 0.2}, 474},  // 534 -> 524 -> 474
+      {500, 52.0, {0.7}, 490},       // already below: one step all the same
       {500, 52.0, {0.2}, 450},
   };
   for (const Case& c : cases) {

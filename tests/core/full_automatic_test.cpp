@@ -131,7 +131,8 @@ void expectLotsGoOn(ManualScreen& s, int lots) {
     const std::string& record = f.ousatu.text;
     ASSERT_TRUE(record.find("落札  ") != std::string::npos ||
                 record.find("流札  ") != std::string::npos)
-        << "lot " << lot << " abandoned:\n" << record;
+        << "lot " << lot << " abandoned:\n"
+        << record;
   }
 }
 

@@ -21,15 +21,15 @@ struct Placed {
 
 TEST_F(Designed, ElementsStandAtTheirPlaces) {
   const Placed cases[] = {
-      {"Label9", 6360, 240, 975, 255, true},      {"syuppin", 6360, 480, 1215, 585, true},
-      {"aka", 10680, 1560, 855, 615, true},       {"Text4", 10440, 2520, 375, 690, true},
-      {"Label27", 7680, 3650, 2535, 375, false},  {"syuppin2", 6360, 4560, 975, 465, false},
-      {"Image1", 6240, 4320, 5505, 4125, true},   {"tanin", 6960, 7320, 1215, 375, true},
-      {"sen2", 11040, 7740, 375, 690, true},      {"Image3", 120, 0, 2640, 510, true},
-      {"Text8", 1200, 1440, 615, 270, false},     {"Label11", 480, 1440, 735, 255, false},
-      {"Command9", 480, 6240, 1455, 855, true},   {"Command23", 2160, 8280, 1455, 255, true},
-      {"Label23", 2160, 7800, 1455, 135, true},   {"ousatu", 4080, 120, 1815, 8415, true},
-      {"Line2", 11640, 120, 0, 3480, true},       {"Line4", 6240, 3600, 5400, 0, true},
+      {"Label9", 6360, 240, 975, 255, true},     {"syuppin", 6360, 480, 1215, 585, true},
+      {"aka", 10680, 1560, 855, 615, true},      {"Text4", 10440, 2520, 375, 690, true},
+      {"Label27", 7680, 3650, 2535, 375, false}, {"syuppin2", 6360, 4560, 975, 465, false},
+      {"Image1", 6240, 4320, 5505, 4125, true},  {"tanin", 6960, 7320, 1215, 375, true},
+      {"sen2", 11040, 7740, 375, 690, true},     {"Image3", 120, 0, 2640, 510, true},
+      {"Text8", 1200, 1440, 615, 270, false},    {"Label11", 480, 1440, 735, 255, false},
+      {"Command9", 480, 6240, 1455, 855, true},  {"Command23", 2160, 8280, 1455, 255, true},
+      {"Label23", 2160, 7800, 1455, 135, true},  {"ousatu", 4080, 120, 1815, 8415, true},
+      {"Line2", 11640, 120, 0, 3480, true},      {"Line4", 6240, 3600, 5400, 0, true},
   };
   for (const Placed& c : cases) {
     SCOPED_TRACE(c.name);
@@ -67,10 +67,12 @@ TEST_F(Designed, LabelsCarryCaptionColoursAndFont) {
       {f.Label14, "スタート", 0xFFFF80, kBlack, false, Face::PGothic, 21.75, false, Align::Centre},
       {f.midori, "", kBlack, 0x00C000, false, Face::Default, 9, false, Align::Left},
       {f.Label10, "権利", kRed, kBlack, true, Face::PGothic, 14.25, true, Align::Left},
-      {f.nokori, "決定まであと　　　　　　秒", 0x00FF00, kBlack, true, Face::Default, 9, false, Align::Left},
+      {f.nokori, "決定まであと　　　　　　秒", 0x00FF00, kBlack, true, Face::Default, 9, false,
+       Align::Left},
       {f.jiseri, "次競り車表示中", 0xFFFF00, kBlack, true, Face::PMincho, 21.75, true, Align::Left},
       {f.sutato2, "スタート", kWhite, 0x0000FF, false, Face::PGothic, 21.75, false, Align::Centre},
-      {f.Label8, "競り速度  　　　　　秒", kWhite, kBlack, true, Face::Default, 9, false, Align::Left},
+      {f.Label8, "競り速度  　　　　　秒", kWhite, kBlack, true, Face::Default, 9, false,
+       Align::Left},
       {f.Label4, "．", kWhite, kBlack, true, Face::Gothic, 48, true, Align::Left},
       {f.modo10, "手動モード", kWhite, kBlack, true, Face::PGothic, 9.75, false, Align::Left},
   };

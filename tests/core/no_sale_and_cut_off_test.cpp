@@ -174,7 +174,10 @@ TEST(CutOff, TheSignBlinksElevenTicksLitAndFiveDark) {
     f.scheduler.advance(80);
     phases += f.Label13.backColor == kRed && f.urikiri2.visible ? 'L' : 'D';
   }
-  EXPECT_EQ(phases, "LLLLLLLLLLLDDDDD" "LLLLLLLLLLLDDDDD" "L");
+  EXPECT_EQ(phases,
+            "LLLLLLLLLLLDDDDD"
+            "LLLLLLLLLLLDDDDD"
+            "L");
 }
 
 TEST(CutOff, OnlyTheManualOperatorOnARunningUnsoldLot) {

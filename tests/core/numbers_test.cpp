@@ -39,8 +39,8 @@ TEST(NumericValue, ReadsTheNumberAtTheStartOfTheText) {
       {".", 0},
       {"-", 0},
       {"abc", 0},
-      {"２００", 0},      // full-width digits are not a number
-      {"　200", 0},       // nor is an ideographic space a blank
+      {"２００", 0},  // full-width digits are not a number
+      {"　200", 0},   // nor is an ideographic space a blank
       {"1e400", kMax},
       {"-1e400", -kMax},
       {"1e-400", 0},
@@ -61,8 +61,16 @@ TEST(PriceText, WritesTenThousandsWithOneDecimalAndNoLeadingZero) {
     const char* expected;
   };
   const Case cases[] = {
-      {20.0, "20.0"}, {123.4, "123.4"},  {0.5, ".5"},   {0.0, ".0"},    {-0.0, ".0"},
-      {1234.5, "1234.5"}, {-1.0, "-1.0"}, {-0.5, "-.5"}, {20.05, "20.1"}, {999.9, "999.9"},
+      {20.0, "20.0"},
+      {123.4, "123.4"},
+      {0.5, ".5"},
+      {0.0, ".0"},
+      {-0.0, ".0"},
+      {1234.5, "1234.5"},
+      {-1.0, "-1.0"},
+      {-0.5, "-.5"},
+      {20.05, "20.1"},
+      {999.9, "999.9"},
       {1e20, "100000000000000000000.0"},
   };
   for (const Case& c : cases) EXPECT_EQ(priceText(c.value), c.expected) << c.value;
@@ -74,7 +82,7 @@ TEST(NumberText, WritesTheShortestDecimal) {
     double value;
     const char* expected;
   };
-  const Case cases[] = {{0, "0"},   {-0.0, "0"}, {7, "7"},     {12, "12"},
+  const Case cases[] = {{0, "0"},   {-0.0, "0"},  {7, "7"},       {12, "12"},
                         {-1, "-1"}, {0.5, "0.5"}, {1001, "1001"}, {1e20, "100000000000000000000"}};
   for (const Case& c : cases) EXPECT_EQ(numberText(c.value), c.expected) << c.value;
 }

@@ -26,9 +26,9 @@ void expectIdle(const Form1& f) {
                              &f.nensiki, &f.tenmei, &f.meyasugaku, &f.Text6})
     EXPECT_EQ(box->text, "") << box->name;
   for (const Element* e : std::initializer_list<const Element*>{
-           &f.nokori, &f.nokori2, &f.syuppin2, &f.sutato2, &f.urikiri2, &f.kettei2, &f.tenmei1,
-           &f.jibun, &f.tanin, &f.midori2, &f.kiiro2, &f.aka2, &f.kenri2, &f.hyakuman2,
-           &f.jyuuman2, &f.man2, &f.sen2, &f.Text8, &f.Label11, &f.Label27})
+           &f.nokori,   &f.nokori2, &f.syuppin2, &f.sutato2, &f.urikiri2, &f.kettei2, &f.tenmei1,
+           &f.jibun,    &f.tanin,   &f.midori2,  &f.kiiro2,  &f.aka2,     &f.kenri2,  &f.hyakuman2,
+           &f.jyuuman2, &f.man2,    &f.sen2,     &f.Text8,   &f.Label11,  &f.Label27})
     EXPECT_FALSE(e->visible) << e->name;
   for (const Label* sign : {&f.Label13, &f.Label14, &f.Label17}) {
     EXPECT_EQ(sign->foreColor, kBlack) << sign->name;
@@ -41,7 +41,8 @@ void expectIdle(const Form1& f) {
   EXPECT_EQ(f.Command8.backColor, kLightCyan);
   EXPECT_EQ(f.Command1.caption, "スタート");
   EXPECT_EQ(f.Command9.caption, "決定処理");
-  for (const Button* b : {&f.Command9, &f.Command22, &f.Command10}) EXPECT_EQ(b->backColor, kSilver);
+  for (const Button* b : {&f.Command9, &f.Command22, &f.Command10})
+    EXPECT_EQ(b->backColor, kSilver);
   EXPECT_EQ(f.Label22.backColor, kBlack);
   EXPECT_EQ(f.Label23.backColor, kRed);
   EXPECT_EQ(f.Label20.backColor, kBlack);
@@ -150,8 +151,7 @@ TEST(EndOfPractice, StopsEveryTimerBeforeTheMessageThenReturnsToTheLauncher) {
   struct WatchingHost : RecordingHost {
     Form1* form = nullptr;
     bool clockStoppedAtMessage = false;
-    void showMessage(const std::string& text, const std::string& title,
-                     MessageIcon icon) override {
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
       clockStoppedAtMessage = !form->scheduler.nextDue();
       RecordingHost::showMessage(text, title, icon);
     }

@@ -11,8 +11,12 @@ TEST(Paths, TrailingSeparatorIsAddedOnceInTheFoldersOwnStyle) {
     const char* expected;
   };
   const Case cases[] = {
-      {"/opt/kobaru", "/opt/kobaru/"}, {"/opt/kobaru/", "/opt/kobaru/"}, {"/", "/"},
-      {"C:\\Kobaru", "C:\\Kobaru\\"},  {"C:\\", "C:\\"},                 {"", "/"},
+      {"/opt/kobaru", "/opt/kobaru/"},
+      {"/opt/kobaru/", "/opt/kobaru/"},
+      {"/", "/"},
+      {"C:\\Kobaru", "C:\\Kobaru\\"},
+      {"C:\\", "C:\\"},
+      {"", "/"},
   };
   for (const Case& c : cases) EXPECT_EQ(withTrailingSeparator(c.folder), c.expected) << c.folder;
 }

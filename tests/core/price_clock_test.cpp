@@ -9,7 +9,6 @@ std::string mainBoard(const Form1& f) {
   return f.Text1.text + f.Text2.text + f.Text3.text + f.Text4.text;
 }
 
-
 TEST(PriceClock, ClimbsThreeATick) {
   ManualScreen s;
   s.startLot("200");
@@ -185,15 +184,15 @@ TEST(OperatorSimulation, EachPatternFollowsItsStoppingRule) {
   };
   const Case cases[] = {
       {0, 300, 0, 1, true, true, true},
-      {0, 300, 1, 1, false, false, true},   // sold out and the right is already the others'
+      {0, 300, 1, 1, false, false, true},  // sold out and the right is already the others'
       {0, 300, 1, 0, false, true, true},
       {1, 519, 0, 1, true, true, true},
-      {1, 520, 0, 1, true, false, false},   // reached teisiue
+      {1, 520, 0, 1, true, false, false},  // reached teisiue
       {1, 400, 1, 1, false, false, true},
       {2, 300, 0, 1, true, true, true},
       {2, 300, 1, 0, false, false, false},  // gives up at the sell-out
       {3, 479, 0, 1, true, true, true},
-      {3, 480, 0, 1, true, false, false},   // reached teisisita
+      {3, 480, 0, 1, true, false, false},  // reached teisisita
       {4, 300, 0, 1, true, true, true},
       {4, 300, 0, 1, false, false, false},  // only while the clock runs
       {5, 300, 0, 1, true, false, false},

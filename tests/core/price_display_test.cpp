@@ -13,7 +13,9 @@ struct Shown {
   const char* panel;
 };
 
-std::string lower(const TextBox& box) { return box.visible ? box.text : "-"; }
+std::string lower(const TextBox& box) {
+  return box.visible ? box.text : "-";
+}
 
 TEST(PriceDisplay, HyoujiShowsThePriceOnBothBoardsAndThePanel) {
   const Shown cases[] = {

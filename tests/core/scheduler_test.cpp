@@ -27,11 +27,22 @@ TEST(TimerInterval, RoundsToWholeMillisecondsHalvesToEven) {
     int expected;
   };
   const Case cases[] = {
-      {50, 50},         {0.5, 0},         {1.5, 2},       {2.5, 2},
-      {49.5, 50},       {50.5, 50},       {50.4999, 50},  {50.5001, 51},
-      {0, 0},           {-1, 0},          {-0.4, 0},      {std::nan(""), 0},
-      {3e9, Timer::kMaxInterval},         {std::numeric_limits<double>::infinity(), Timer::kMaxInterval},
-      {-std::numeric_limits<double>::infinity(), 0},      {2147483646.5, 2147483646},
+      {50, 50},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {49.5, 50},
+      {50.5, 50},
+      {50.4999, 50},
+      {50.5001, 51},
+      {0, 0},
+      {-1, 0},
+      {-0.4, 0},
+      {std::nan(""), 0},
+      {3e9, Timer::kMaxInterval},
+      {std::numeric_limits<double>::infinity(), Timer::kMaxInterval},
+      {-std::numeric_limits<double>::infinity(), 0},
+      {2147483646.5, 2147483646},
   };
   Scheduler s;
   Timer& t = s.add(1, {});

@@ -14,7 +14,9 @@ constexpr int kLots = 1000;
 // won lot waits up to 3 s for the trainee's confirmation.
 constexpr std::int64_t kLongestLotMs = 5 * 60 * 1000;
 
-bool isFlag(int v) { return v == 0 || v == 1; }
+bool isFlag(int v) {
+  return v == 0 || v == 1;
+}
 
 // Every line of the record: the header, then a label and its price, with the one empty line
 // before a no sale's final-bid line.
@@ -29,7 +31,8 @@ void expectWellFormedRecord(const std::string& text) {
   while (pos != std::string::npos) {
     pos += 2;
     const std::size_t end = text.find("\r\n", pos);
-    const std::string l = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    const std::string l =
+        text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
     if (l.empty()) {
       ASSERT_FALSE(blank) << text;
       blank = true;
@@ -65,7 +68,8 @@ void soak(std::uint64_t seed, bool withTrainee) {
         lastRecord = form.ousatu.text;
         expectWellFormedRecord(lastRecord);
       }
-    })) << "nothing left to happen after " << practice.tally().lots << " lots";
+    })) << "nothing left to happen after "
+        << practice.tally().lots << " lots";
     ASSERT_LT(practice.lotAge(), kLongestLotMs) << "lot " << f.syuppinbangou << " stalled";
     if (::testing::Test::HasFatalFailure()) return;
   }
@@ -79,9 +83,13 @@ void soak(std::uint64_t seed, bool withTrainee) {
   }
 }
 
-TEST(Soak, ThousandLotsWithNobodyAtTheButton) { soak(20261210, false); }
+TEST(Soak, ThousandLotsWithNobodyAtTheButton) {
+  soak(20261210, false);
+}
 
-TEST(Soak, ThousandLotsWithARandomTrainee) { soak(7, true); }
+TEST(Soak, ThousandLotsWithARandomTrainee) {
+  soak(7, true);
+}
 
 }  // namespace
 }  // namespace kobaru

@@ -55,13 +55,13 @@ TEST(Start, SpeedSetsTheClockIntervals) {
       {"0.1", 0, 100, 50, 0, 0},
       {"", 0, 0, 50, 0, 0},
       {"abc", 0, 0, 50, 0, 0},
-      {"-0.05", 0, 0, 50, 0, 0},       // negative: clamped to 0, the clock stands
+      {"-0.05", 0, 0, 50, 0, 0},                    // negative: clamped to 0, the clock stands
       {"1e400", 0, Timer::kMaxInterval, 50, 0, 0},  // beyond the timer: clamped to its longest
-      {"0.0125", 0, 12, 50, 0, 0},     // 12.5 ms: halves go to the even neighbour
+      {"0.0125", 0, 12, 50, 0, 0},                  // 12.5 ms: halves go to the even neighbour
       {"0.0135", 0, 14, 50, 0, 0},
       {"0.05", 2, 50, 50, 50, 350},
       {"0.1", 2, 100, 50, 100, 700},
-      {"", 2, 50, 50, 50, 350},        // an emptied entry runs the automatic practice at 0.05
+      {"", 2, 50, 50, 50, 350},  // an emptied entry runs the automatic practice at 0.05
       {"0", 2, 50, 50, 50, 350},
       {"-1", 2, 50, 50, 50, 350},
   };

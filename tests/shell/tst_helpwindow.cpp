@@ -27,8 +27,10 @@ class HelpWindowTest : public QObject {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
-            "</head><body>" + html + "</body></html>");
+    f.write(
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+        "</head><body>" +
+        html + "</body></html>");
   }
 
   static QString shownFile(const HelpWindow& w) { return w.brwWebBrowser->source().toLocalFile(); }
@@ -110,9 +112,8 @@ class HelpWindowTest : public QObject {
       const QString html = QString::fromUtf8(f.readAll());
       for (auto m = reference.globalMatch(html); m.hasNext();) {
         const auto match = m.next();
-        const QString target = match.captured(1).isEmpty()
-                                   ? file
-                                   : QFileInfo(file).dir().filePath(match.captured(1));
+        const QString target =
+            match.captured(1).isEmpty() ? file : QFileInfo(file).dir().filePath(match.captured(1));
         QVERIFY2(QFileInfo::exists(target),
                  qPrintable(QFileInfo(file).fileName() + " links to missing " + match.captured(1)));
         if (target.endsWith(".htm")) pending << target;

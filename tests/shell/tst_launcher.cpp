@@ -71,8 +71,9 @@ class LauncherTest : public QObject {
     QVERIFY(windows_->launcher()->isVisible());
     QStringList texts;
     for (const QLabel* l : a->findChildren<QLabel*>()) texts << l->text();
-    for (const char* expected : {"Ｋｏｂａｒｕ", "Tessaly オークション応札練習ソフト", "システム開発元",
-                                 "Tessaly", "https://www.example.com/", "info@example.com"})
+    for (const char* expected :
+         {"Ｋｏｂａｒｕ", "Tessaly オークション応札練習ソフト", "システム開発元", "Tessaly",
+          "https://www.example.com/", "info@example.com"})
       QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
     QTest::mouseClick(a->Command1, Qt::LeftButton);
     settle();

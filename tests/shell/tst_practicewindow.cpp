@@ -4,10 +4,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "practice/numbers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/practicewindow.h"
-#include "practice/numbers.h"
 #include "shell/style.h"
 #include "support/recording_host.h"
 
@@ -121,7 +121,8 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(f.kakaku, stopped + 3 - 50);
     QTest::mouseClick(w.button("Command7"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(f.kakaku > stopped + 3 - 50, 5000);
-    const QStringList lines = qobject_cast<QPlainTextEdit*>(w.widget("ousatu"))->toPlainText().split('\n');
+    const QStringList lines =
+        qobject_cast<QPlainTextEdit*>(w.widget("ousatu"))->toPlainText().split('\n');
     QCOMPARE(lines.size(), 5);
     QCOMPARE(lines[0], QString("応札記録"));
     QCOMPARE(lines[1], QString("スタート  20.0"));
@@ -197,7 +198,8 @@ class PracticeWindowTest : public QObject {
       QStringList expected;
     };
     const Case cases[] = {
-        {"click", [&] { QTest::mouseClick(b, Qt::LeftButton, {}, inside); },
+        {"click",
+         [&] { QTest::mouseClick(b, Qt::LeftButton, {}, inside); },
          {"down", "up", "click"}},
         {"release outside",
          [&] {
@@ -206,10 +208,21 @@ class PracticeWindowTest : public QObject {
            QTest::mouseRelease(b, Qt::LeftButton, {}, outside);
          },
          {"down", "up"}},
-        {"right button", [&] { QTest::mouseClick(b, Qt::RightButton, {}, inside); },
+        {"right button",
+         [&] { QTest::mouseClick(b, Qt::RightButton, {}, inside); },
          {"down", "up"}},
-        {"space", [&] { b->setFocus(); QTest::keyClick(b, Qt::Key_Space); }, {"click"}},
-        {"enter", [&] { b->setFocus(); QTest::keyClick(b, Qt::Key_Return); }, {"click"}},
+        {"space",
+         [&] {
+           b->setFocus();
+           QTest::keyClick(b, Qt::Key_Space);
+         },
+         {"click"}},
+        {"enter",
+         [&] {
+           b->setFocus();
+           QTest::keyClick(b, Qt::Key_Return);
+         },
+         {"click"}},
     };
     for (const Case& c : cases) {
       events.clear();

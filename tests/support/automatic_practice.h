@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <random>
@@ -57,12 +57,16 @@ class RandomTrainee {
     }
     if (nextAction_ > now) return;
     switch (uniform(0, 9)) {
-      case 0: case 1: case 2: case 3:  // a click
+      case 0:
+      case 1:
+      case 2:
+      case 3:  // a click
         f_.Command12_MouseDown();
         f_.Command12_MouseUp();
         f_.Command12_Click();
         break;
-      case 4: case 5:  // a held bid
+      case 4:
+      case 5:  // a held bid
         if (!releaseAt_) {
           f_.Command12_MouseDown();
           releaseAt_ = now + uniform(50, 1200);
