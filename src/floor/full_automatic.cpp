@@ -12,14 +12,7 @@ constexpr int kOperatorColumn = 2178;  // twips
 }  // namespace
 
 void Form1::Command26_Click() {
-  for (Element* e : std::initializer_list<Element*>{
-           &Command1,  &Command2, &Command3,  &Command4,  &Command5,  &Command6,  &Command7,
-           &Command8,  &Command9, &Command10, &Command11, &Command13, &Command15, &Command22,
-           &Command24, &Text9,    &Label12,   &kenri,     &Label7,    &Text6})
-    e->visible = true;
-  Label27.visible = false;
-  Label11.visible = false;
-  Text8.visible = false;
+  showOperatorPanel();
   Text8.text = "0";
   for (auto [button, top] :
        {std::pair{&Command13, 4560}, {&Command3, 5160}, {&Command10, 6720}, {&Command22, 6240}}) {

@@ -268,6 +268,7 @@ class Form1 {
   // The reset shared by the opening and the forced stop.
   void reset();
   void loadLotPicture(int number);
+  void showOperatorPanel();
   void commonStart();
   void lightStartSign();
   // Runs the price tick at the set speed and the lamp flicker at its own interval.

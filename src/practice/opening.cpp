@@ -112,6 +112,17 @@ void Form1::reset() {
   Text6.locked = false;
   Text6.text.clear();
 
+  showOperatorPanel();
+
+  settei = 0;
+  Command1.caption = "スタート";
+
+  allTimersOff();
+}
+
+// The operator's controls shown, the sell-out store and the start announcement hidden. The
+// announcement too: a stop during the automatic start countdown must not leave it standing.
+void Form1::showOperatorPanel() {
   for (Element* e : std::initializer_list<Element*>{
            &Command1,  &Command2, &Command3,  &Command4,  &Command5,  &Command6,  &Command7,
            &Command8,  &Command9, &Command10, &Command11, &Command13, &Command15, &Command22,
@@ -119,13 +130,7 @@ void Form1::reset() {
     e->visible = true;
   Text8.visible = false;
   Label11.visible = false;
-  // A stop during the automatic start countdown must not leave "まもなくスタート" standing.
   Label27.visible = false;
-
-  settei = 0;
-  Command1.caption = "スタート";
-
-  allTimersOff();
 }
 
 void Form1::loadLotPicture(int number) {
