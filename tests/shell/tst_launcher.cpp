@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -5,6 +6,7 @@
 #include <QtTest>
 
 #include "shell/about.h"
+#include "shell/helpwindow.h"
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
 #include "shell/windows.h"
@@ -78,6 +80,30 @@ class LauncherTest : public QObject {
     QTest::mouseClick(a->Command1, Qt::LeftButton);
     settle();
     QVERIFY(!windows_->about());
+  }
+
+  void manualOpensBesideTheLauncher() {
+    QTest::mouseClick(windows_->launcher()->Command2, Qt::LeftButton);
+    HelpWindow* h = windows_->help();
+    QVERIFY(h && h->isVisible());
+    QVERIFY(windows_->launcher()->isVisible());
+    QCOMPARE(h->StartingAddress,
+             QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/index.htm"));
+  }
+
+  // The platform services: the second copy is told by the lock, the program's folder is its own,
+  // and a cue whose file is missing plays nothing and harms nothing.
+  void hostServices() {
+    QtHost& first = windows_->host();
+    QVERIFY(!first.anotherCopyRunning());
+    Windows second(dir_.filePath("kobaru.lock"));
+    QVERIFY(second.host().anotherCopyRunning());
+    QCOMPARE(QString::fromStdString(first.programDirectory()),
+             QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    first.playSound(dir_.filePath("missing.wav").toStdString());
+    first.playSound((QCoreApplication::applicationDirPath() + "/sutato.wav").toStdString());
+    first.playSound((QCoreApplication::applicationDirPath() + "/nagare.wav").toStdString());
+    first.playSound(dir_.filePath("missing.wav").toStdString());
   }
 
   void exitUnloadsEveryWindow() {
