@@ -9,10 +9,7 @@ void Form1::urikirisengen() {
   urikirityuu = 1;
   syudouseri = 1;
   stopClock();
-  Label13.backColor = kRed;
-  Label13.foreColor = kWhite;
-  sutato2.visible = false;
-  urikiri2.visible = true;
+  lightSellOutSign();
   host_.playSound(sutatowav);
   recordLine(labels::kSellOut);
   if (taninkenri == 0) {
@@ -20,6 +17,14 @@ void Form1::urikirisengen() {
   } else {
     kenri.caption.clear();
   }
+}
+
+// "うりきり" lit on both boards, in place of the start sign below.
+void Form1::lightSellOutSign() {
+  Label13.backColor = kRed;
+  Label13.foreColor = kWhite;
+  sutato2.visible = false;
+  urikiri2.visible = true;
 }
 
 void Form1::Command8_Click() {

@@ -16,10 +16,7 @@ void Form1::mikiri(const char* label) {
   stopClock();
   showLamp(Lamp::Green);
   recordLine(label);
-  Label13.backColor = kRed;
-  Label13.foreColor = kWhite;
-  sutato2.visible = false;
-  urikiri2.visible = true;
+  lightSellOutSign();
   Command8.caption = "見切り中";
   Command8.backColor = kWhite;
   Command9.backColor = kSilver;
@@ -37,9 +34,7 @@ void Form1::Command24_Click() {
 void Form1::Timer12_Timer() {
   ++tenmetukaisuu;
   if (tenmetukaisuu < kLightTicks) {
-    Label13.backColor = kRed;
-    Label13.foreColor = kWhite;
-    urikiri2.visible = true;
+    lightSellOutSign();
   } else if (tenmetukaisuu < kCycleTicks) {
     ++tenmetukaisuu;
     darken(Label13);

@@ -284,6 +284,7 @@ class Form1 {
   bool restart(const char* label);
   void runReauctionWatch();
   void steadyRedLamp();
+  void lightSellOutSign();
   void award(Ending ending);
   // The price of the newest record line, which the simulated floor reacts to.
   double recordedPrice() const;

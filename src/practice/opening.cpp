@@ -4,11 +4,6 @@
 
 namespace kobaru {
 
-namespace {
-
-constexpr Color kIndicatorOn = kRed;
-}  // namespace
-
 void Form1::Form_Load() {
   if (host_.anotherCopyRunning()) {
     host_.showMessage("このアプリケーションは、即に起動済みです。", "確認",
@@ -43,11 +38,12 @@ void Form1::reset() {
   Command9.caption = "決定処理";
   ousatu.visible = true;
 
+  // The red bars mark the options chosen: the record shown, bid assist on.
   Label22.backColor = kBlack;
-  Label23.backColor = kIndicatorOn;
+  Label23.backColor = kRed;
   kenriiro = kRed;
   Label20.backColor = kBlack;
-  Label21.backColor = kIndicatorOn;
+  Label21.backColor = kRed;
 
   apppath = withTrailingSeparator(host_.programDirectory());
   sutatowav = apppath + "sutato.wav";
