@@ -56,10 +56,21 @@ click 6240 3720 1215 495                      # 応札ボタン: the trainee one
 click 480 6240 1455 855                       # 決定処理: won, the focus on 確認
 xdotool key Return                            # 確認
 sleep 0.3
+# Copies the focused text to the clipboard and reads it back once it holds `$1`; the program may
+# still be working through the clicks before.
+copied() {
+  local text=""
+  for _ in $(seq 25); do
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+    case "$text" in *"$1"*) break ;; esac
+  done
+  printf '%s' "$text"
+}
+
 click 4080 120 1815 8415                      # the bid record
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-record=$(xclip -o -selection clipboard)
+record=$(copied 自分落札)
 import -window root "$work/practice.png"
 
 expected='応札記録
@@ -89,9 +100,8 @@ if [ "$mode" = --without-assets ]; then
   help=$(window '^使用方法 Kobaru - Tessaly$')
   sleep 0.5
   import -window root "$work/manual.png"
-  xdotool mousemove --window "$help" 200 300 click 1 key ctrl+a ctrl+c
-  sleep 0.3
-  if ! xclip -o -selection clipboard | grep -q 'ページを表示できません'; then
+  xdotool mousemove --window "$help" 200 300 click 1
+  if [[ "$(copied ページを表示できません)" != *ページを表示できません* ]]; then
     echo "the manual viewer does not show its notice of a missing page" >&2
     exit 1
   fi
