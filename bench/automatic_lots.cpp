@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays the full-automatic practice in virtual time, with a random trainee, and prints how fast
 // lots go by on the wall clock and how they end.
 //   kobaru_automatic_lots [LOTS]   (default 100000)

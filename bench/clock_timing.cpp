@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How true the real clock keeps time: a lot started at the standard speed (0.05 s a step) runs
 // for 20 seconds of wall-clock time on the Qt timer driver, offscreen. Prints the price climbed
 // against the ideal 1200, the mean tick interval and the tick lateness.

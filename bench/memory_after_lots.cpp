@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Peak resident memory of the practice screen after ten automatic lots, played on the real
 // widgets with the clock run faster than the wall clock.
 #include <sys/resource.h>

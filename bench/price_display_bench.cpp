@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The price display runs on every tick of the clock (50 ms at the standard speed): it must take a
 // tiny fraction of that.
 #include <benchmark/benchmark.h>

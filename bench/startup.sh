@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Median of five cold starts of the startup timing under a virtual X server, and the memory after
 # ten automatic lots. Usage: bench/startup.sh BUILD_BENCH_DIR
 set -euo pipefail

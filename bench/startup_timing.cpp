@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How soon the trainee sees something: from the start of the process to the launcher's first
 // paint, and from "練習開始" to the practice screen's first paint. Run it under an X server
 // (bench/startup.sh takes the median of five runs).

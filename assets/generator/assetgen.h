@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The asset generator's parts: each writer makes one kind of asset in the output folder and
 // returns false (after saying why on stderr) when it cannot.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // backdrop.png, behind the launcher: dark navy so its white title, buttons and notice box stay
 // readable, with a faint hall floor, auction clock and car for atmosphere.
 #include <QLinearGradient>

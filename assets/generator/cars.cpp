@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Side views of cars, drawn from a table of body proportions so every body style shares one
 // drawing routine. Design units have y pointing up from the ground and x running back from
 // the front bumper; a mid-size sedan is 300 units long.

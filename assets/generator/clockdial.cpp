@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The auction clock's face: the dial the bidders watch, used as a motif in the title and the
 // launcher's backdrop.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kobaru.png, the program icon: a gavel coming down over a car, on a rounded tile. Built for
 // 48 px, so shapes are few and bold.
 #include <QLinearGradient>

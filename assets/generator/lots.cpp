@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lot pictures gazou/<lot>.jpg: each lot's car standing in the auction hall. The program draws
 // its captions over the top band and its score board over the bottom fifth, so those stay
 // dark and plain, and the car stands in the middle.

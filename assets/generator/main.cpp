@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kobaru_assetgen OUTPUT_DIR: makes the program's sounds and pictures at build time, so the
 // repository holds no binary assets.
 #include <QGuiApplication>

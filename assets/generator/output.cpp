@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing into the output folder. Every failure is reported here so the build log says which
 // file could not be made.
 #include <QFileInfo>

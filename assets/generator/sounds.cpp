@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three sound cues: a rising chime when bidding starts, a bell when a lot is sold and a
 // soft falling tone when it goes unsold.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // title.png, the product logo at the top left of the practice screen: the clock dial and the
 // name, bright on dark.
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // RIFF/WAVE encoding: a 44-byte header (fmt chunk for 16-bit PCM mono, then the data chunk),
 // all fields little-endian.
 #include <QtEndian>

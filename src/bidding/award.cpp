@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decision: the operator's button in manual practice, and the award itself, by decision or at
 // a cut-off.
 #include "practice/form1.h"

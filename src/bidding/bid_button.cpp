@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The trainee's bid button and the operator's continuous raise, which plays the other buyers.
 #include "practice/form1.h"
 #include "practice/numbers.h"

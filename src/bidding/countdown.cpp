@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decision countdown: three seconds from the sell-out to the award, restarted by every raise.
 #include "practice/form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The right signs: who holds the last bid, the trainee or another buyer.
 #include "practice/form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sell-out: from it on the lot goes to whoever holds the right. And the bid-assist switch.
 #include "practice/form1.h"
 #include "practice/record_labels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sell-out button shows whether the sell-out can be declared; the decision and no-sale
 // buttons beside it show which of the two is the next sensible action.
 #include "practice/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Taking the price back and running the lot again as a re-auction, by the operator's hand or,
 // in full-automatic practice, by the simulated floor.
 #include "practice/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The price clock: +3 a tick up to the ceiling, the lamps, and the operator's stop, slow raise and
 // one-position raise (also pressed by the simulated operator in full-automatic practice).
 #include "practice/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start: opens the auction of the prepared lot and sets the price clock going.
 #include "practice/form1.h"
 #include "practice/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cut-off (見切り): the reserve no longer applies, and the next bid recorded above the price of
 // the cut-off takes the lot.
 #include "practice/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The full-automatic practice: the program draws each lot, starts it, and goes on to the next.
 #include "practice/form1.h"
 #include "practice/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // No sale: the lot ends without a buyer.
 #include "practice/form1.h"
 #include "practice/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated floor of other buyers in full-automatic practice: the automatic stop near the
 // reserve, the reserve watch that sells the lot out, and the wait that gives up on it.
 #include "practice/form1.h"

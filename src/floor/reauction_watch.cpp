@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The watch over a re-auction in full-automatic practice: a bid stops it and the seller answers;
 // no bid within 45 of the restart price ends it in a cut-off or no sale.
 #include "practice/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bid record: one line per event of the lot, written under the header.
 #include "practice/form1.h"
 #include "practice/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The signal lamps: green, yellow and red on the main board, lit by their background, and their
 // twins on the lower board, lit by being shown.
 #include "practice/form1.h"

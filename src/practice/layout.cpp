@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The practice screen as designed: every element's place, caption, colours and font.
 #include <algorithm>
 #include <cstdlib>

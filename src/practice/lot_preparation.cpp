@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Putting a lot's conditions on the board, clearing it after the lot, and the panel's entries.
 #include <filesystem>
 

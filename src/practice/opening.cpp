@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening the practice screen, the forced stop and the end of practice.
 #include "practice/form1.h"
 #include "practice/paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "practice/paths.h"
 
 #include <algorithm>

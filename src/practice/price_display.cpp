@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The price on the main board (百 十 万 ． 千), on the lower board and in the panel's box.
 #include <cmath>
 

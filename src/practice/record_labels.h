@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The bid record's header and the labels of its lines, exactly as the record shows them: each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/accessible_names.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/boardlabel.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/boardpicture.h"
 
 #include <QPainter>

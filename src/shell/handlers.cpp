@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/handlers.h"
 
 namespace kobaru {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/qthost.h"
 
 #include <QApplication>

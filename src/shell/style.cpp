@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/style.h"
 
 #include <cmath>

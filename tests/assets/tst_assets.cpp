@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the files the asset generator leaves beside the program: sounds the player can open,
 // pictures of the sizes the screens lay out, and lot pictures that are not all the same.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "practice/numbers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "practice/scheduler.h"
 
 #include <gtest/gtest.h>

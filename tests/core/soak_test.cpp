@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Many lots of the full-automatic practice in virtual time: every lot ends, nothing stalls, and
 // the screen's state stays sound after every event.
 #include <gtest/gtest.h>

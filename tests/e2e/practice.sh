@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A manual lot on the installed program under a real X server, with real mouse and keyboard:
 # open the practice screen from the menu, force-stop into manual mode, type the conditions,
 # start, bid by click and by press-hold-release, declare the sell-out, step, decide, confirm;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts the real program under a virtual X server, waits for its launcher, takes a screenshot,
 # then ends the program with its own exit button, as a person would.
 # Usage: smoke.sh PROGRAM SCREENSHOT_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>

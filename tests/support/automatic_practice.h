@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Plays the full-automatic practice in virtual time, lot after lot, with or without a random
