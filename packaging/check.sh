@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Debian's own checks of a built package, failing on any error or warning: lintian on the package,
 # desktop-file-validate on its menu entry, appstreamcli on its software-centre metadata; and the
-# package, its changelog and its metadata naming the same version.
+# package, its changelog and its metadata naming the same version, and the metadata's screenshots
+# being the manual's pictures.
 # Usage: packaging/check.sh PACKAGE.deb
 set -euo pipefail
 deb=$(realpath "$1")
@@ -18,7 +19,8 @@ fail() {
 
 # Informational tags are shown but do not fail; those the package keeps on purpose are overridden
 # with the reason in packaging/lintian-overrides.
-lintian --fail-on error,warning --display-info --pedantic "$deb" || fail "lintian found errors or warnings"
+lintian --fail-on error,warning --display-info --pedantic "$deb" ||
+  fail "lintian found errors or warnings"
 
 for entry in usr/share/applications/*.desktop; do
   # Hints count too: the one about two main categories means a menu shows the program twice.
@@ -35,6 +37,13 @@ changelog=$(zcat usr/share/doc/kobaru/changelog.gz | dpkg-parsechangelog -l - -S
 release=$(grep -o -m 1 '<release version="[^"]*"' usr/share/metainfo/*.xml | cut -d'"' -f2)
 [ "$changelog" = "$version" ] || fail "the changelog's newest entry is $changelog, the package $version"
 [ "$release" = "$version" ] || fail "the metainfo's newest release is $release, the package $version"
+
+# The screenshots are the manual's own pictures, published under the release's version.
+for shot in $(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' usr/share/metainfo/*.xml); do
+  [ -f "usr/lib/kobaru/help/images/${shot##*/}" ] ||
+    fail "screenshot $shot is none of the manual's pictures"
+  [[ "$shot" == */"$version"/* ]] || fail "screenshot $shot is not under the version $version"
+done
 
 [ $failed -eq 0 ] && echo "$deb: lintian, desktop-file-validate and appstreamcli validate are clean"
 exit $failed
