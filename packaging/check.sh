@@ -35,8 +35,8 @@ done
 version=$(dpkg-deb -f "$deb" Version)
 changelog=$(zcat usr/share/doc/kobaru/changelog.gz | dpkg-parsechangelog -l - -S Version)
 release=$(grep -o -m 1 '<release version="[^"]*"' usr/share/metainfo/*.xml | cut -d'"' -f2)
-[ "$changelog" = "$version" ] || fail "the changelog's newest entry is $changelog, the package $version"
-[ "$release" = "$version" ] || fail "the metainfo's newest release is $release, the package $version"
+[ "$changelog" = "$version" ] || fail "the changelog's newest entry is $changelog, not $version"
+[ "$release" = "$version" ] || fail "the metainfo's newest release is $release, not $version"
 
 # The screenshots are the manual's own pictures, published under the release's version.
 for shot in $(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' usr/share/metainfo/*.xml); do
