@@ -63,7 +63,7 @@ void Form1::award(Ending ending) {
     Command10.backColor = kRed;
   }
   for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
-  if (ending == Ending::Decision) Timer17.setEnabled(false);
+  leaveEndedLot();
 
   tenmei1.visible = true;
   if (traineeWins) {

@@ -65,6 +65,7 @@ bool Form1::restart(const char* label) {
   runClock(kRestartFlickerMs);
   saiserikakaku = kakaku;
   recordLine(label);
+  if (Timer18.enabled()) beginLotWatch();  // run by hand during the start countdown
   return true;
 }
 

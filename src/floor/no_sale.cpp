@@ -8,6 +8,7 @@ namespace kobaru {
 
 void Form1::ryuusatu(bool withFinalBidLine) {
   for (Timer* t : {&Timer1, &Timer2, &Timer11, &Timer12}) t->setEnabled(false);
+  leaveEndedLot();
   sutatofuka = 1;
   recordLine(labels::kNoSale);
   saisyuuousatu = priceText(ousatukakaku);

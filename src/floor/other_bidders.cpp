@@ -73,4 +73,13 @@ void Form1::Timer10_Timer() {
   }
 }
 
+// The lot has ended: the simulated floor and operator, the automatic re-auction and the
+// cut-off's timeout leave it alone. Left running, they would bid on, sell out, restart or end
+// the lot again once its end was cleared for the next one.
+void Form1::leaveEndedLot() {
+  for (Timer* t : {&Timer8, &Timer9, &Timer10, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17,
+                   &Timer21})
+    t->setEnabled(false);
+}
+
 }  // namespace kobaru

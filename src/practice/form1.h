@@ -294,6 +294,10 @@ class Form1 {
   void redFlash();
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();
+  void leaveEndedLot();
+  void beginLotWatch();
+  // The full-automatic cycle after a lot's end was cleared: the next-lot countdown.
+  void awaitNextLot();
   // A uniform draw in [0, 1), whatever the source hands out.
   double draw();
 
