@@ -55,12 +55,11 @@ void Form1::award(Ending ending) {
 
   const bool traineeWins = taninkenri == 0;
   if (traineeWins) {
-    Command14.backColor = kRed;
+    lightTwin(Command14);
     Timer5.setEnabled(true);
     Timer5.setInterval(kReminderMs);  // beeps until the trainee confirms
   } else {
-    Command14.backColor = kSilver;
-    Command10.backColor = kRed;
+    lightTwin(Command10);
   }
   for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
   leaveEndedLot();

@@ -26,7 +26,7 @@ void Form1::ryuusatu(bool withFinalBidLine) {
   Command8.caption = "スタート可能";
   Command8.backColor = kLightCyan;
   syuuryou = 1;
-  Command10.backColor = kRed;  // the next lot is the way on
+  lightTwin(Command10);  // the next lot is the way on
 }
 
 void Form1::Command22_Click() {

@@ -292,6 +292,8 @@ class Form1 {
   // The guide price from the sell-out price, as the board shows it.
   void showGuidePrice();
   void redFlash();
+  // A lot has ended: `twin` (Command10 or Command14) turns red to clear it.
+  void lightTwin(Button& twin);
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();
   void leaveEndedLot();

@@ -124,6 +124,19 @@ void Form1::Command14_Click() {
   if (modo == 2) awaitNextLot();
 }
 
+// The twin button that clears the ended lot turns red. The other one goes grey, with its
+// reminder: red from an earlier end of a lot that was run again by hand, it would block the
+// first, and neither could clear the board.
+void Form1::lightTwin(Button& twin) {
+  Button& other = &twin == &Command10 ? Command14 : Command10;
+  other.backColor = kSilver;
+  if (&other == &Command14) {
+    Timer5.setEnabled(false);
+    Timer5.setInterval(0);
+  }
+  twin.backColor = kRed;
+}
+
 void Form1::showNextLot() {
   Image1.picture.clear();
   // The shipped pictures are numbered from 1001 without gaps; after the last comes the first.

@@ -134,7 +134,7 @@ class AutomaticPractice {
   const PracticeTally& tally() const { return tally_; }
 
   // Runs the next moment at which anything happens; false when nothing is left to happen.
-  // `check` runs after it.
+  // `check` runs after the ticks due then, and again after each actor's turn.
   template <typename Check>
   bool step(Check&& check) {
     const auto due = f_.scheduler.nextDue();
@@ -142,9 +142,13 @@ class AutomaticPractice {
     for (const auto& actor : actors_) next = std::min(next, actor->nextAt());
     if (next == std::numeric_limits<std::int64_t>::max()) return false;
     f_.scheduler.advance(next - f_.scheduler.now());
-    for (const auto& actor : actors_) actor->act();
     noteLotChanges();
     check(f_);
+    for (const auto& actor : actors_) {
+      actor->act();
+      noteLotChanges();
+      check(f_);
+    }
     return true;
   }
 
