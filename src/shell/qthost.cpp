@@ -47,6 +47,11 @@ void QtHost::playSound(const std::string& path) {
   cue->play();
 }
 
+const QSoundEffect* QtHost::cue(const std::string& path) const {
+  const auto found = cues_.find(path);
+  return found == cues_.end() ? nullptr : found->second.get();
+}
+
 void QtHost::beep() {
   QApplication::beep();
 }

@@ -33,6 +33,9 @@ class QtHost : public Host {
   void showLauncher() override;
   bool isRegularFile(const std::string& path) override;
 
+  // The cue of that file once played, or nullptr.
+  const QSoundEffect* cue(const std::string& path) const;
+
  private:
   Windows& windows_;
   QLockFile lock_;
