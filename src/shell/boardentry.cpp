@@ -38,10 +38,11 @@ void BoardEntry::apply(const TextBox& box) {
 
 void BoardEntry::keyPressEvent(QKeyEvent* e) {
   // Characters as typed, reported before they go in, even into a locked entry; editing keys
-  // such as the arrows just edit.
+  // such as the arrows, and shortcuts such as Ctrl+C, just do their work.
   const QString typed = e->text();
+  const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
   keyReported_ = false;
-  if (!typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0) != QChar(0x7F)) {
+  if (!shortcut && !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0) != QChar(0x7F)) {
     for (char32_t c : typed.toUcs4()) emit keyTyped(c);
     keyReported_ = true;
   } else if (e->key() == Qt::Key_Backspace) {
