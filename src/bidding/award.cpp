@@ -29,7 +29,7 @@ constexpr AwardText kAwardTexts[] = {
 void Form1::Command9_Click() {
   if (modo != 0) return;  // the automatic practice decides by its countdown
   simekiri = 1;           // before the sell-out this only closes the trainee's bidding
-  if (syuuryou == 0 && urikirityuu == 1) rakusatusyori();
+  if (!lotEnded() && soldOut()) rakusatusyori();
 }
 
 void Form1::rakusatusyori() {
@@ -53,7 +53,7 @@ void Form1::award(Ending ending) {
   kenri2.visible = false;
   host_.playSound(rakusatuwav);
 
-  const bool traineeWins = taninkenri == 0;
+  const bool traineeWins = traineeHoldsRight();
   if (traineeWins) {
     lightTwin(Command14);
     Timer5.setEnabled(true);

@@ -13,10 +13,10 @@ constexpr Color kStartSignBack = 0x404040;
 }  // namespace
 
 void Form1::Command1_Click() {
-  if (sutatofuka == 1) return;
+  if (startLocked()) return;
   // The automatic cycle goes on to the next lot; only the operator's own hand runs a lot again.
-  if (modo == 2 && syuuryou == 1) return;
-  if (modo != 2) {
+  if (fullAutomatic() && lotEnded()) return;
+  if (!fullAutomatic()) {
     commonStart();  // the operator's own lot: nothing is checked
     return;
   }
@@ -72,7 +72,7 @@ void Form1::commonStart() {
   // simulated operator, at three and seven times the tick, still run: such a speed counts as
   // none, and the automatic practice, with nobody at the operator's panel, takes the standard.
   const auto clockStands = [](double speed) { return Timer::wholeMilliseconds(speed * 1000) == 0; };
-  if (modo == 2 && clockStands(numericValue(Text7.text))) Text7.text = kStandardSpeed;
+  if (fullAutomatic() && clockStands(numericValue(Text7.text))) Text7.text = kStandardSpeed;
   sokudo = numericValue(Text7.text);
   if (clockStands(sokudo) && sokudo > 0) sokudo = 0;
   kankaku = sokudo * 1000;

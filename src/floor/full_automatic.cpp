@@ -68,7 +68,7 @@ void Form1::Timer18_Timer() {
   Label27.visible = false;
   // A click on a twin button or a key in an entry may have locked Start meanwhile; a lot
   // already started by hand, running or ended, is not started again.
-  if (serityuu == 0 && syuuryou == 0) sutatofuka = 0;
+  if (!auctionInProgress() && !lotEnded()) sutatofuka = 0;
   Command1_Click();
   beginLotWatch();
 }

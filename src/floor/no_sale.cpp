@@ -31,7 +31,7 @@ void Form1::ryuusatu(bool withFinalBidLine) {
 
 void Form1::Command22_Click() {
   simekiri = 1;
-  if (urikirityuu == 0 && serityuu == 1) ryuusatu(true);
+  if (!soldOut() && auctionInProgress()) ryuusatu(true);
 }
 
 // The seller lets a stopped re-auction go unsold, two seconds after the stop.

@@ -27,7 +27,7 @@ double entryPrice(const std::string& text) {
 
 void Form1::Command11_Click() {
   if (sutatofuka != 1 || settei != 0) return;
-  if (modo == 2) {
+  if (fullAutomatic()) {
     settei = 0;
     sutatofuka = 1;
   } else {
@@ -90,9 +90,9 @@ void Form1::Command10_Click() {
   if (Command14.backColor == kRed) return;
   sutatofuka = 1;
   // The clock's ceiling ends a lot too, without a decision.
-  if (syuuryou != 1 && !(kakaku > 9992)) return;
+  if (!lotEnded() && !(kakaku > 9992)) return;
   settei = 0;
-  Command11.visible = modo != 2;
+  Command11.visible = !fullAutomatic();
   showLamp(Lamp::Dark);
   syuuryou = 0;
   for (Button* b : {&Command10, &Command9, &Command22}) b->backColor = kSilver;
@@ -102,15 +102,15 @@ void Form1::Command10_Click() {
   showNextLot();
   // Pressed before the lot watch saw the red button, or before the start countdown of a lot
   // that ended early has run out: go on as the watch would have.
-  if (modo == 2 && (Timer19.enabled() || Timer18.enabled())) awaitNextLot();
+  if (fullAutomatic() && (Timer19.enabled() || Timer18.enabled())) awaitNextLot();
 }
 
 void Form1::Command14_Click() {
   if (Command10.backColor == kRed) return;
   sutatofuka = 1;
   settei = 0;
-  Command11.visible = modo != 2;
-  if (syuuryou != 1) return;
+  Command11.visible = !fullAutomatic();
+  if (!lotEnded()) return;
   showLamp(Lamp::Dark);
   syuuryou = 0;
   kakaku = 0;
@@ -121,7 +121,7 @@ void Form1::Command14_Click() {
   Timer5.setInterval(0);
   for (Button* b : {&Command9, &Command22}) b->backColor = kSilver;
   showNextLot();
-  if (modo == 2) awaitNextLot();
+  if (fullAutomatic()) awaitNextLot();
 }
 
 // The twin button that clears the ended lot turns red. The other one goes grey, with its

@@ -42,7 +42,8 @@ void BoardEntry::keyPressEvent(QKeyEvent* e) {
   const QString typed = e->text();
   const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
   keyReported_ = false;
-  if (!shortcut && !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0) != QChar(0x7F)) {
+  if (!shortcut && !typed.isEmpty() && typed.at(0).unicode() >= 0x20 &&
+      typed.at(0) != QChar(0x7F)) {
     for (char32_t c : typed.toUcs4()) emit keyTyped(c);
     keyReported_ = true;
   } else if (e->key() == Qt::Key_Backspace) {

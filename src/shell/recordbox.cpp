@@ -29,7 +29,8 @@ void RecordBox::apply(const TextBox& box) {
   // A record that only grew gets its new lines appended: rewriting the whole box on every line
   // costs more the longer the record is.
   if (box.text == shown_) return;
-  const bool grew = box.text.size() > shown_.size() && box.text.compare(0, shown_.size(), shown_) == 0;
+  const bool grew =
+      box.text.size() > shown_.size() && box.text.compare(0, shown_.size(), shown_) == 0;
   QString added = toQString(grew ? box.text.substr(shown_.size()) : box.text);
   added.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   if (grew) {

@@ -107,11 +107,13 @@ TEST(FullAutomatic, StartPressedDuringTheCountdownStartsTheLotOnce) {
 TEST(FullAutomatic, ALotStartedAndEndedDuringTheCountdownIsNotStartedAgain) {
   const std::pair<const char*, void (*)(Form1&)> ends[] = {
       {"no sale", [](Form1& f) { f.Command22_Click(); }},
-      {"no sale, cleared", [](Form1& f) {
+      {"no sale, cleared",
+       [](Form1& f) {
          f.Command22_Click();
          f.Command10_Click();
        }},
-      {"won, confirmed", [](Form1& f) {
+      {"won, confirmed",
+       [](Form1& f) {
          f.Command12_Click();  // the trainee's bid, the sell-out and the award at once
          f.Command2_Click();
          f.Command8_Click();

@@ -80,8 +80,7 @@ TEST(LotPreparation, AStartPriceTheBoardCannotShowCountsAsEmpty) {
     f.Text6.text = c.entry;
     f.Command11_Click();
     EXPECT_EQ(f.kakaku, c.kakaku);
-    EXPECT_EQ(f.Text1.text + "|" + f.Text2.text + "|" + f.Text3.text + "|" + f.Text4.text,
-              c.board);
+    EXPECT_EQ(f.Text1.text + "|" + f.Text2.text + "|" + f.Text3.text + "|" + f.Text4.text, c.board);
     EXPECT_EQ(f.hyakuman2.text + "|" + f.jyuuman2.text + "|" + f.man2.text + "|" + f.sen2.text,
               c.board);
     EXPECT_EQ(f.Text9.text, c.panel);

@@ -131,8 +131,8 @@ class StartWatch {
  public:
   void check(const Form1& f, bool byHand) {
     const std::string& text = f.ousatu.text;
-    const bool started = text.rfind(kStarted, 0) == 0 && text.find("\r\n", kStartedSize) ==
-                                                              std::string::npos;
+    const bool started =
+        text.rfind(kStarted, 0) == 0 && text.find("\r\n", kStartedSize) == std::string::npos;
     if (f.modo != 2) {
       lastStarted_ = -1;
     } else if (started && text != startRecord_) {

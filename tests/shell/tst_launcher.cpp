@@ -106,10 +106,10 @@ class LauncherTest : public QObject {
     const QByteArray tmpBefore = qgetenv("TMPDIR");
     QDir(dir_.path()).mkpath("userA");
     QDir(dir_.path()).mkpath("userB");
-    QFile(dir_.filePath("userA")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
-    QFile(dir_.filePath("userB")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
+    QFile(dir_.filePath("userA"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(dir_.filePath("userB"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const auto asUser = [&](const char* folder) {
       qputenv("XDG_RUNTIME_DIR", dir_.filePath(folder).toLocal8Bit());
       return std::make_unique<Windows>(QtHost::lockPath());
@@ -169,8 +169,10 @@ class LauncherTest : public QObject {
     QtHost& host = windows_->host();
     QCOMPARE(QString::fromStdString(host.programDirectory()),
              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
-    const std::string sutato = (QCoreApplication::applicationDirPath() + "/sutato.wav").toStdString();
-    const std::string nagare = (QCoreApplication::applicationDirPath() + "/nagare.wav").toStdString();
+    const std::string sutato =
+        (QCoreApplication::applicationDirPath() + "/sutato.wav").toStdString();
+    const std::string nagare =
+        (QCoreApplication::applicationDirPath() + "/nagare.wav").toStdString();
     const std::string missing = dir_.filePath("missing.wav").toStdString();
     host.playSound(missing);
     QTRY_COMPARE(host.cue(missing)->status(), QSoundEffect::Error);
@@ -192,10 +194,8 @@ class LauncherTest : public QObject {
       bool regular;
     };
     const Case cases[] = {
-        {picture, true},
-        {fifo, false},
-        {dir_.path(), false},
-        {dir_.filePath("missing.jpg"), false},
+        {picture, true},      {fifo, false},
+        {dir_.path(), false}, {dir_.filePath("missing.jpg"), false},
         {"/dev/zero", false},
     };
     for (const Case& c : cases) {

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "practice/numbers.h"
