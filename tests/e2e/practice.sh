@@ -22,10 +22,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   if [ "$mode" = --without-assets ]; then
     rm -rf "$work/prefix/lib/kobaru/"*.wav "$work/prefix/lib/kobaru/gazou" "$work/prefix/lib/kobaru/help"
   fi
-  own_folders
-  trap 'rm -rf "$TMPDIR"' EXIT
-  INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-  exit
+  rerun_under_xvfb "$0" "$@"
 fi
 
 cd /  # the program finds its files beside itself, wherever it is started from

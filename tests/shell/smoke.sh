@@ -10,12 +10,7 @@ mkdir -p "$shots"
 
 source "$(dirname "$0")/../support/x_session.sh"
 
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  own_folders
-  trap 'rm -rf "$TMPDIR"' EXIT
-  INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-  exit
-fi
+[ -n "${INSIDE_XVFB:-}" ] || rerun_under_xvfb "$0" "$@"
 
 "$program" &
 pid=$!

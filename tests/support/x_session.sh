@@ -10,6 +10,15 @@ own_folders() {
   export TMPDIR XDG_RUNTIME_DIR
 }
 
+# Runs the script ($1, with its arguments) again under a virtual X server, with folders of its
+# own, and ends with its status.
+rerun_under_xvfb() {
+  own_folders
+  trap 'rm -rf "$TMPDIR"' EXIT
+  INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+  exit
+}
+
 # Fails the run with what it waited for.
 timed_out() {
   echo "timed out after $1 s waiting for $2" >&2
