@@ -26,11 +26,16 @@ timed_out() {
 }
 
 # The id of the first visible window whose title matches, waiting up to 30 s. Extra arguments
-# go to xdotool search (for instance --pid PID).
+# go to xdotool search (for instance --pid PID). A search that meets a window going away fails;
+# the next one looks again.
 window() {
-  local title=$1 found
+  local title=$1 found=""
   shift
-  found=$(timeout 30 xdotool search --sync --onlyvisible "$@" --name "$title" | head -n 1) || true
+  for _ in $(seq 150); do
+    found=$(xdotool search --onlyvisible "$@" --name "$title" 2>/dev/null | head -n 1) || true
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
   [ -n "$found" ] || timed_out 30 "a window titled '$title'"
   echo "$found"
 }
