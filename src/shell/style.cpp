@@ -32,7 +32,9 @@ QFont toQFont(const Font& f, double factor) {
   QFont font;
   font.setFamilies(familiesOf(f.face));
   // Sizes are points at 96 dpi; pixels keep them in step with the places, which are pixels too.
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size * 96.0 / 72.0 * factor))));
+  // Whole pixels, rounded down when magnified, so a caption never grows wider than its place.
+  const double designed = std::round(f.size * 96.0 / 72.0);
+  font.setPixelSize(std::max(1, static_cast<int>(std::floor(designed * factor + 1e-9))));
   font.setBold(f.bold);
   return font;
 }

@@ -104,7 +104,9 @@ class MagnificationTest : public QObject {
       PracticeWindow w(host_, scripted({0.5}));
       resizeShown(w, size.client);
       for (const Case& c : cases) {
-        const int expected = std::max(1, int(std::lround(designedPixels(c.points) * size.factor)));
+        // Whole pixels, rounded down, so a caption never outgrows its place.
+        const int expected =
+            std::max(1, int(std::floor(designedPixels(c.points) * size.factor + 1e-9)));
         QVERIFY2(w.widget(c.name)->font().pixelSize() == expected,
                  qPrintable(QString("%1, %2: %3 px, expected %4")
                                 .arg(size.what, c.name)
