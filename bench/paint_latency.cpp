@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// How soon the trainee sees a change on the full-screen practice screen, under an X server
+// (bench/full_screen.sh runs it at 1920 x 1080):
+//   tick to paint:  from a price tick firing to the end of the repaint that shows its digits,
+//                   over 20 s of a lot climbing at the standard speed;
+//   press to paint: from the bid button's press (a click, press and release, four a second)
+//                   to the end of the repaint that shows the new bid-record line.
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "full_screen.h"
+#include "shell/practicewindow.h"
+#include "support/recording_host.h"
+
+using namespace kobaru;
+
+namespace {
+
+void runFor(int ms) {
+  QTimer::singleShot(ms, Qt::PreciseTimer, qApp, &QCoreApplication::quit);
+  QApplication::exec();
+}
+
+void postClick(QWidget* button) {
+  const QPointF at = QRectF(button->rect()).center();
+  const QPointF global = button->mapToGlobal(at);
+  QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                      Qt::LeftButton, Qt::LeftButton, {}));
+  QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                      Qt::LeftButton, Qt::NoButton, {}));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  RecordingHost host;
+  host.directory = QCoreApplication::applicationDirPath().toStdString();
+  PracticeWindow w(host, [] { return 0.5; });
+  bench::fillScreen(w);
+  w.load();
+  Form1& f = w.form();
+  std::printf("window %d x %d, magnified %.3f times\n", w.width(), w.height(), w.view().factor);
+
+  {
+    // A manual lot climbing at the standard speed, with a probe ticking just after the price
+    // tick, at the same due times.
+    bench::PaintWatch digits(w, *w.widget("Text4"));
+    Timer& probe = f.scheduler.add(99, [&] { digits.mark(); });
+    w.deliver([&] {
+      f.Command23_Click();
+      f.Text6.text = "200";
+      f.Command11_Click();
+      f.Command1_Click();
+      probe.setInterval(f.kankaku);
+      probe.setEnabled(true);
+    });
+    runFor(20000);
+    probe.setEnabled(false);
+    bench::printPercentiles("tick to paint, 20 s at 0.05 s a step", digits.latenciesMs(), 8);
+  }
+
+  // The trainee's clicks on the bid button while the price climbs: each writes a "YOU" line.
+  QWidget* bid = w.widget("Command12");
+  auto* record = static_cast<QPlainTextEdit*>(w.widget("ousatu"));
+  bench::PaintWatch lines(w, *record->viewport());
+  struct PressMark : QObject {
+    bench::PaintWatch& watch;
+    explicit PressMark(bench::PaintWatch& w) : watch(w) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::MouseButtonPress) watch.mark();
+      return false;
+    }
+  } pressMark(lines);
+  bid->installEventFilter(&pressMark);
+  QTimer clicks;
+  QObject::connect(&clicks, &QTimer::timeout, [&] { postClick(bid); });
+  clicks.start(250);
+  runFor(25000);
+  bench::printPercentiles("press to paint, a click every 250 ms for 25 s", lines.latenciesMs(), 16);
+  return 0;
+}
