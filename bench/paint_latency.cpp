@@ -6,7 +6,7 @@
 //   press to paint: from the bid button's press (a click, press and release, four a second)
 //                   to the end of the repaint that shows the new bid-record line.
 #include <QApplication>
-#include <QDir>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
@@ -20,9 +20,12 @@ using namespace kobaru;
 
 namespace {
 
+// Runs the events for a while. (Not the application's own loop: quitting that closes the
+// windows.)
 void runFor(int ms) {
-  QTimer::singleShot(ms, Qt::PreciseTimer, qApp, &QCoreApplication::quit);
-  QApplication::exec();
+  QEventLoop loop;
+  QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 void postClick(QWidget* button) {
