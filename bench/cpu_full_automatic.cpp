@@ -10,10 +10,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "full_screen.h"
 #include "practice/random.h"
-#include "shell/practicewindow.h"
-#include "support/recording_host.h"
+#include "screen_bench.h"
 
 using namespace kobaru;
 
@@ -31,10 +29,8 @@ double cpuSeconds() {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  RecordingHost host;
-  host.directory = QCoreApplication::applicationDirPath().toStdString();
-  PracticeWindow w(host, systemRnd());
-  bench::fillScreen(w);
+  bench::FullScreenPractice screen(systemRnd());
+  PracticeWindow& w = screen.window;
   w.load();
   Form1& f = w.form();
   // The trainee confirms a won lot half a second after the confirm button turns red.

@@ -8,20 +8,16 @@
 #include <QStyleFactory>
 #include <cstdio>
 
-#include "full_screen.h"
 #include "practice/random.h"
-#include "shell/practicewindow.h"
-#include "support/recording_host.h"
+#include "screen_bench.h"
 
 using namespace kobaru;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  RecordingHost host;
-  host.directory = QCoreApplication::applicationDirPath().toStdString();
-  PracticeWindow w(host, systemRnd());
-  bench::fillScreen(w);
+  bench::FullScreenPractice screen(systemRnd());
+  PracticeWindow& w = screen.window;
   w.load();
   Form1& f = w.form();
   const double first = f.syuppinbangou;

@@ -12,9 +12,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include "full_screen.h"
-#include "shell/practicewindow.h"
-#include "support/recording_host.h"
+#include "screen_bench.h"
 
 using namespace kobaru;
 
@@ -42,27 +40,17 @@ void postClick(QWidget* button) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  RecordingHost host;
-  host.directory = QCoreApplication::applicationDirPath().toStdString();
-  PracticeWindow w(host, [] { return 0.5; });
-  bench::fillScreen(w);
+  bench::FullScreenPractice screen([] { return 0.5; });
+  PracticeWindow& w = screen.window;
   w.load();
   Form1& f = w.form();
   std::printf("window %d x %d, magnified %.3f times\n", w.width(), w.height(), w.view().factor);
 
   {
-    // A manual lot climbing at the standard speed, with a probe ticking just after the price
-    // tick, at the same due times.
+    // Each tick marked by a probe ticking just after it.
     bench::PaintWatch digits(w, *w.widget("Text4"));
     Timer& probe = f.scheduler.add(99, [&] { digits.mark(); });
-    w.deliver([&] {
-      f.Command23_Click();
-      f.Text6.text = "200";
-      f.Command11_Click();
-      f.Command1_Click();
-      probe.setInterval(f.kankaku);
-      probe.setEnabled(true);
-    });
+    bench::startStandardLot(w, probe);
     runFor(20000);
     probe.setEnabled(false);
     bench::printPercentiles("tick to paint, 20 s at 0.05 s a step", digits.latenciesMs(), 8);

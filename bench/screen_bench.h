@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What the screen benchmarks share: the practice screen filling the screen as the maximised
-// window does on a desktop, and a watch on the paints that reach the screen.
+// What the benchmarks of the real screen share: the practice screen filling the screen as the
+// maximised window does on a desktop, a lot climbing at the standard speed, and a watch on the
+// paints that reach the screen.
 #pragma once
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#include "shell/practicewindow.h"
+#include "support/recording_host.h"
 
 namespace kobaru::bench {
 
@@ -27,6 +31,33 @@ inline void fillScreen(QWidget& w) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   if (w.size() != screen.size())
     std::fprintf(stderr, "the window did not take the screen's size within 5 s\n");
+}
+
+// The practice screen of the benchmarks, with its pictures from the program's folder, filling the
+// screen.
+struct FullScreenPractice {
+  struct ProgramHost : RecordingHost {
+    ProgramHost() { directory = QCoreApplication::applicationDirPath().toStdString(); }
+  };
+  explicit FullScreenPractice(Rnd rnd) : window(host, std::move(rnd)) { fillScreen(window); }
+  ProgramHost host;
+  PracticeWindow window;
+};
+
+// A manual lot started at 200 and climbing at the standard speed, with `probe` ticking at the
+// price tick's due times, just after it; `started` runs as the lot starts.
+inline void startStandardLot(
+    PracticeWindow& w, Timer& probe, const std::function<void()>& started = [] {}) {
+  Form1& f = w.form();
+  w.deliver([&] {
+    f.Command23_Click();
+    f.Text6.text = "200";
+    f.Command11_Click();
+    f.Command1_Click();
+    probe.setInterval(f.kankaku);
+    probe.setEnabled(true);
+    started();
+  });
 }
 
 // Tells, after each repaint of the window that has painted `watched`, how long since the moment
