@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
 
@@ -28,10 +27,8 @@ double cpuSeconds() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   bench::FullScreenPractice screen(systemRnd());
   PracticeWindow& w = screen.window;
-  w.load();
   Form1& f = w.form();
   // The trainee confirms a won lot half a second after the confirm button turns red.
   QTimer trainee;

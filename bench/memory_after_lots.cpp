@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStyleFactory>
 #include <cstdio>
 
 #include "practice/random.h"
@@ -15,10 +14,8 @@ using namespace kobaru;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   bench::FullScreenPractice screen(systemRnd());
   PracticeWindow& w = screen.window;
-  w.load();
   Form1& f = w.form();
   const double first = f.syuppinbangou;
   while (f.syuppinbangou < first + 10) {

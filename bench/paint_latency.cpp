@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include "screen_bench.h"
@@ -39,10 +38,8 @@ void postClick(QWidget* button) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   bench::FullScreenPractice screen([] { return 0.5; });
   PracticeWindow& w = screen.window;
-  w.load();
   Form1& f = w.form();
   std::printf("window %d x %d, magnified %.3f times\n", w.width(), w.height(), w.view().factor);
 

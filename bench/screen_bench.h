@@ -4,10 +4,11 @@
 // paints that reach the screen.
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -33,13 +34,17 @@ inline void fillScreen(QWidget& w) {
     std::fprintf(stderr, "the window did not take the screen's size within 5 s\n");
 }
 
-// The practice screen of the benchmarks, with its pictures from the program's folder, filling the
-// screen.
+// The practice screen of the benchmarks in the program's style, with its pictures from the
+// program's folder, filling the screen and opened (so playing the automatic practice).
 struct FullScreenPractice {
   struct ProgramHost : RecordingHost {
     ProgramHost() { directory = QCoreApplication::applicationDirPath().toStdString(); }
   };
-  explicit FullScreenPractice(Rnd rnd) : window(host, std::move(rnd)) { fillScreen(window); }
+  explicit FullScreenPractice(Rnd rnd) : window(host, std::move(rnd)) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    fillScreen(window);
+    window.load();
+  }
   ProgramHost host;
   PracticeWindow window;
 };

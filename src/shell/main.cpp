@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kobaru"));
-  // Fusion paints buttons in the colours the board gives them, on every desktop.
+  // One look on every desktop: the board paints its own buttons, Fusion the rest.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + "/kobaru.png"));
 
