@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "shell/runtimedir.h"
 #include "shell/windows.h"
 
 int main(int argc, char* argv[]) {
+  kobaru::provideRuntimeDirectory();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kobaru"));
   // One look on every desktop: the board paints its own buttons, Fusion the rest.
