@@ -31,9 +31,8 @@ constexpr Font kMenuFont{Face::PGothic, 9.75, false};
 
 }  // namespace
 
-QWidget* Launcher::placed(QWidget* w, Place place, Font font) {
+void Launcher::placed(QWidget* w, Place place, Font font) {
   placed_.push_back({w, place, font});
-  return w;
 }
 
 FlatButton* Launcher::menuButton(const char* caption, Place place) {

@@ -47,7 +47,7 @@ class Launcher : public QWidget {
     Place place;
     Font font;
   };
-  QWidget* placed(QWidget* w, Place place, Font font);
+  void placed(QWidget* w, Place place, Font font);
   FlatButton* menuButton(const char* caption, Place place);
   // Puts every widget where the view of the designed area shows it.
   void magnify();
