@@ -16,8 +16,9 @@ export TMPDIR XDG_RUNTIME_DIR
 trap 'rm -rf "$TMPDIR" "$XDG_RUNTIME_DIR"' EXIT
 
 "$bin/kobaru_paint_latency" 2>/dev/null
-# The X server draws what the program hands it; its share is told apart.
-xserver=$(pgrep -n Xvfb || true)
+# The X server draws what the program hands it; its share is told apart (this display's server,
+# not another one on the machine).
+xserver=$(pgrep -f "^Xvfb $DISPLAY( |\$)" | head -n 1 || true)
 xcpu() { [ -n "$xserver" ] && awk '{print ($14 + $15) / '"$(getconf CLK_TCK)"'}' "/proc/$xserver/stat" || echo 0; }
 before=$(xcpu)
 "$bin/kobaru_cpu_full_automatic" 2>/dev/null
