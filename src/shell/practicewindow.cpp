@@ -3,15 +3,15 @@
 
 #include <QApplication>
 
+#include "practice/accessible_names.h"
 #include "practice/caption_rooms.h"
-#include "shell/accessible_names.h"
+#include "practice/handlers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/boardentry.h"
 #include "shell/boardlabel.h"
 #include "shell/boardline.h"
 #include "shell/boardpicture.h"
-#include "shell/handlers.h"
 #include "shell/recordbox.h"
 #include "shell/style.h"
 
@@ -50,7 +50,7 @@ struct ViewOf : PracticeWindow::View {
     if (model.kind != Kind::Line) w->setGeometry(magnifiedRect(model, view));
     if constexpr (requires { model.font; }) w->setFont(toQFont(model.font, view.factor));
     w->setVisible(model.visible);
-    w->setAccessibleName(accessibleNameOf(model));
+    w->setAccessibleName(toQString(accessibleName(model)));
   }
   Model& model;
   Model shown;
@@ -59,7 +59,9 @@ struct ViewOf : PracticeWindow::View {
 }  // namespace
 
 PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
-    : form_(host, std::move(rnd)), driver_(form_.scheduler, [this] { wake(); }) {
+    : form_(host, std::move(rnd)),
+      driver_(
+          form_.scheduler, [this] { wake(); }, TimerDriver::steadyClock()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kobaru v1.01 - Tessaly"));
