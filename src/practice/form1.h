@@ -7,6 +7,7 @@
 
 #include "practice/elements.h"
 #include "practice/host.h"
+#include "practice/lot_observer.h"
 #include "practice/random.h"
 #include "practice/scheduler.h"
 
@@ -153,6 +154,7 @@ class Form1 {
   Label Label20, Label21;
   Button Command18, Command19;
   Label Label22, Label23;
+  Button seiseki;
 
   // --- Bid record
   TextBox ousatu;
@@ -164,6 +166,9 @@ class Form1 {
 
   // The element holding the keyboard focus, or nullptr.
   Element* focus = nullptr;
+
+  // Told of the moments that make up each lot (the trainee's results); nullptr: nobody watches.
+  LotObserver* observer = nullptr;
 
   // --- Opening, forced stop and end of practice
   void Form_Load();
@@ -195,6 +200,8 @@ class Form1 {
   void Text7_Click();
   void Command18_Click();
   void Command19_Click();
+  // The trainee's results, in a window beside the screen.
+  void seiseki_Click();
 
   // --- Start, price clock, corrections and restart
   void Command1_Click();
@@ -262,6 +269,9 @@ class Form1 {
   Element* element(std::string_view name) const;
 
  private:
+  void tell(LotObserver::Moment moment) {
+    if (observer) observer->notice(*this, moment);
+  }
   void layOut();
   Timer& addTimer(int number);
   void tick(int number);

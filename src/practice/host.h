@@ -22,6 +22,8 @@ class Host {
   // The practice screen unloads itself.
   virtual void closePracticeScreen() = 0;
   virtual void showLauncher() = 0;
+  // Shows the trainee's results beside the screen; a host without that window ignores it.
+  virtual void showResults() {}
 };
 
 }  // namespace kobaru

@@ -9,6 +9,7 @@ namespace kobaru {
 
 void Form1::Command11_Click() {
   if (sutatofuka != 1 || settei != 0) return;
+  tell(LotObserver::Moment::LotPrepared);
   if (modo == 2) {
     settei = 0;
     sutatofuka = 1;
@@ -73,6 +74,7 @@ void Form1::Command10_Click() {
   sutatofuka = 1;
   // The clock's ceiling ends a lot too, without a decision.
   if (syuuryou != 1 && !(kakaku > 9992)) return;
+  tell(LotObserver::Moment::LotPrepared);
   settei = 0;
   Command11.visible = modo != 2;
   showLamp(Lamp::Dark);
@@ -144,6 +146,10 @@ void Form1::Command19_Click() {
   ousatu.visible = true;
   Label22.backColor = kBlack;
   Label23.backColor = kRed;
+}
+
+void Form1::seiseki_Click() {
+  host_.showResults();
 }
 
 }  // namespace kobaru
