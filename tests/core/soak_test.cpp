@@ -5,6 +5,7 @@
 
 #include <regex>
 
+#include "results/results.h"
 #include "support/automatic_practice.h"
 
 namespace kobaru {
@@ -58,8 +59,50 @@ void expectSound(const Form1& f) {
   }
 }
 
+// The outcome in the results that the record's award or no-sale line stands for.
+bool agrees(Outcome outcome, LotEnd end, std::string_view line) {
+  switch (end) {
+    case LotEnd::TraineeAward:
+      return outcome == Outcome::WonByTrainee;
+    case LotEnd::OtherAward:
+      return outcome == Outcome::WonByOther;
+    case LotEnd::CutOffAward:
+      return outcome == (line.rfind(labels::kCutOffAwardTrainee, 0) == 0 ? Outcome::CutOffToTrainee
+                                                                          : Outcome::CutOffToOther);
+    case LotEnd::NoSale:
+      return outcome == Outcome::NoSale;
+    case LotEnd::kCount:
+      break;
+  }
+  return false;
+}
+
+// Every lot ended in the record is in the results once, in order, ended the same way; an award's
+// price is the award line's.
+void expectResultsAgreeWithTheRecord(const Results& results,
+                                     const std::vector<std::pair<LotEnd, std::string>>& ends) {
+  const Lots& lots = results.lots();
+  ASSERT_GE(lots.size(), ends.size());
+  ASSERT_LE(lots.size(), ends.size() + 1);  // and the lot under way at the end
+  for (std::size_t i = 0; i < ends.size(); ++i) {
+    const auto& [end, line] = ends[i];
+    const LotResult& lot = lots[i];
+    ASSERT_TRUE(agrees(lot.outcome, end, line)) << lot.lot << ": " << line;
+    if (i > 0) {
+      ASSERT_EQ(lot.lot, lots[i - 1].lot + 1);
+    }
+    if (end != LotEnd::NoSale) {
+      ASSERT_TRUE(lot.finalPrice);
+      ASSERT_EQ(line.substr(line.find("  ") + 2), priceText(*lot.finalPrice / 10)) << lot.lot;
+    }
+  }
+}
+
 void soak(std::uint64_t seed, bool withTrainee) {
-  AutomaticPractice practice(seed, withTrainee);
+  Results results;
+  AutomaticPractice practice(seed, withTrainee, &results);
+  std::vector<std::pair<LotEnd, std::string>> ends;
+  practice.onEnd = [&](LotEnd how, std::string_view line) { ends.emplace_back(how, line); };
   const Form1& f = practice.form();
   std::string lastRecord;
   while (practice.tally().lots < kLots) {
@@ -82,6 +125,7 @@ void soak(std::uint64_t seed, bool withTrainee) {
   if (withTrainee) {
     EXPECT_GT(t.ends[static_cast<int>(LotEnd::TraineeAward)], 0);
   }
+  expectResultsAgreeWithTheRecord(results, ends);
 }
 
 TEST(Soak, ThousandLotsWithNobodyAtTheButton) {
