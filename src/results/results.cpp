@@ -17,7 +17,7 @@ namespace {
 enum class LineKind { Start, TraineeBid, TraineeRight, Stop, Reauction, Ending, Other };
 
 struct LineMeaning {
-  const char* label;
+  std::string_view label;
   LineKind line;
   Outcome outcome;  // of an ending
 };
@@ -43,7 +43,7 @@ constexpr LineMeaning kMeanings[] = {
 const LineMeaning& meaningOf(std::string_view label) {
   static constexpr LineMeaning kOtherLine{"", LineKind::Other, Outcome::Running};
   for (const LineMeaning& m : kMeanings)
-    if (label == m.label) return m;
+    if (label == m.label) return m;  // lengths first: most labels differ there
   return kOtherLine;
 }
 
@@ -90,6 +90,7 @@ void Results::clear() {
   lots_.clear();
   open_ = false;
   ++revision_;
+  ++session_;
 }
 
 void Results::recordLine(const Form1& f) {

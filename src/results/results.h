@@ -21,6 +21,9 @@ class Results : public LotObserver {
   std::uint64_t revision() const { return revision_; }
   // A new session: nothing of the old one is kept.
   void clear();
+  // Counts the sessions: only the newest lot of a session ever changes, so a view that has
+  // copied the older ones keeps them until this changes.
+  std::uint64_t session() const { return session_; }
 
  private:
   void recordLine(const Form1& form);
@@ -33,6 +36,7 @@ class Results : public LotObserver {
   Lots lots_;
   bool open_ = false;
   std::uint64_t revision_ = 0;
+  std::uint64_t session_ = 0;
 
   // The running lot's bidding, as far as the reactions need it.
   bool traineeHolds_ = false;

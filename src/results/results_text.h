@@ -20,6 +20,7 @@ inline constexpr char kNothingSaved[] =
     "貼り付けてください。";
 inline constexpr char kCopyAll[] = "すべてコピー";
 inline constexpr char kChartTitle[] = "落札した車の目安との差（万円）";
+inline constexpr char kNoWonLots[] = "目安のある車をまだ落札していません";
 
 struct SummaryLine {
   std::string label;

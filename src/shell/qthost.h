@@ -26,6 +26,7 @@ class QtHost : public Host {
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   void closePracticeScreen() override;
   void showLauncher() override;
+  void showResults() override;
 
  private:
   Windows& windows_;

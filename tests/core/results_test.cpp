@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "practice/record_labels.h"
 #include "results/results.h"
 #include "results/results_text.h"
 #include "results/summary.h"
@@ -199,6 +200,29 @@ TEST(Results, EachLotLandsWithItsOutcomePricesAndReactions) {
     EXPECT_EQ(lot.stopReactionsMs, e.stopReactions);
     EXPECT_EQ(lot.retakeReactionsMs, e.retakeReactions);
   }
+}
+
+// The cut-off's timeout still runs after a won lot is confirmed and writes a no sale into the
+// same record; the lot was won, and stays so in the results.
+TEST(Results, ALotEndsOnceThoughTheCutOffTimeoutEndsItAgain) {
+  Results results;
+  AutomaticLot s("1000", "1200", 33, 5, &results);
+  Form1& f = s.f;
+  s.ticks(10);
+  f.mikiri(labels::kAutoCutOff);  // as the re-auction watch does
+  f.mikirikaisuu = 0;
+  f.Timer21.setEnabled(true);
+  f.Command12_MouseDown();
+  s.ticks(2);
+  f.Command12_MouseUp();
+  s.ticks(2);  // 自見切落札
+  f.Command14_Click();
+  f.scheduler.advance(3000);
+  ASSERT_NE(f.ousatu.text.find("自見切落札"), std::string::npos);
+  ASSERT_NE(f.ousatu.text.find("流札"), std::string::npos);
+  ASSERT_EQ(results.lots().size(), 1u);
+  EXPECT_EQ(results.lots().front().outcome, Outcome::CutOffToTrainee);
+  EXPECT_EQ(results.lots().front().finalPrice, 1036);
 }
 
 TEST(Results, ALotKnowsItsNumberModeAndPrices) {

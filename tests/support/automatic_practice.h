@@ -141,8 +141,9 @@ class AutomaticPractice {
   // How long the lot on the board has been going, in virtual milliseconds.
   std::int64_t lotAge() const { return f_.scheduler.now() - lotSince_; }
 
-  // Told of each lot's end as the record writes it: how, and the line of the award or no sale.
-  std::function<void(LotEnd, std::string_view line)> onEnd;
+  // Told of each lot's end as the record writes it: how, the line of the award or no sale, and
+  // whether that lot had ended already.
+  std::function<void(LotEnd, std::string_view line, bool again)> onEnd;
 
  private:
   void noteLotChanges() {
@@ -187,8 +188,8 @@ class AutomaticPractice {
   void end(LotEnd how, std::string_view line) {
     ++tally_.ends[static_cast<int>(how)];
     ++tally_.lots;
+    if (onEnd) onEnd(how, line, lotEnded_);
     lotEnded_ = true;
-    if (onEnd) onEnd(how, line);
   }
 
   RecordingHost host_;
