@@ -23,8 +23,10 @@ inline constexpr char kChartTitle[] = "落札した車の目安との差（万�
 inline constexpr char kNoWonLots[] = "目安のある車をまだ落札していません";
 
 struct SummaryLine {
+  enum Group { Counts, Prices, Reactions };
   std::string label;
   std::string value;  // a plain number, or "—" while there is none
+  Group group;
 };
 
 std::vector<SummaryLine> summaryLines(const Summary& summary);

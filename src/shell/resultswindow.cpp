@@ -20,11 +20,6 @@
 
 namespace kobaru {
 
-namespace {
-// The summary's lines stand in columns of this many: counts, prices, reactions.
-constexpr int kSummaryRows = 6;
-}  // namespace
-
 ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("seiseki"));
@@ -35,9 +30,10 @@ ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
-  const std::vector<SummaryLine> lines = summaryLines(summarize({}));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    auto* label = new QLabel(QString::fromStdString(lines[i].label), this);
+  // One pair of columns for each group of lines: counts, prices, reactions.
+  int rows[3] = {};
+  for (const SummaryLine& line : summaryLines(summarize({}))) {
+    auto* label = new QLabel(QString::fromStdString(line.label), this);
     auto* value = new QLabel(this);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -46,8 +42,8 @@ ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
     bold.setBold(true);
     value->setFont(bold);
     value->setAccessibleName(label->text());
-    const int row = static_cast<int>(i) % kSummaryRows;
-    const int column = 2 * (static_cast<int>(i) / kSummaryRows);
+    const int row = rows[line.group]++;
+    const int column = 2 * line.group;
     grid->addWidget(label, row, column);
     grid->addWidget(value, row, column + 1);
     summary_.emplace_back(label, value);
