@@ -32,18 +32,18 @@ double play(long lots, LotObserver* observer, bool report) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   const PracticeTally& t = practice.tally();
   const double rate = t.lots / cpu;
-  std::printf("%ld lots in %.2f s of processor time (%.2f s wall): %.0f lots/s; %.1f h of "
-              "practice in virtual time%s\n",
-              t.lots, cpu, seconds, rate, practice.form().scheduler.now() / 3.6e6,
-              observer ? ", with the results watching" : "");
+  std::printf(
+      "%ld lots in %.2f s of processor time (%.2f s wall): %.0f lots/s; %.1f h of "
+      "practice in virtual time%s\n",
+      t.lots, cpu, seconds, rate, practice.form().scheduler.now() / 3.6e6,
+      observer ? ", with the results watching" : "");
   if (report) {
     const auto share = [&](LotEnd e) { return 100.0 * t.ends[static_cast<int>(e)] / t.lots; };
     std::printf(
         "trainee award %.2f %%, other award %.2f %%, cut-off award %.2f %%, no sale %.2f %%; "
         "re-auctions %.2f per 100 lots; longest lot %.1f s; abandoned %ld\n",
         share(LotEnd::TraineeAward), share(LotEnd::OtherAward), share(LotEnd::CutOffAward),
-        share(LotEnd::NoSale), 100.0 * t.reauctions / t.lots, t.longestLotMs / 1000.0,
-        t.abandoned);
+        share(LotEnd::NoSale), 100.0 * t.reauctions / t.lots, t.longestLotMs / 1000.0, t.abandoned);
   }
   return rate;
 }

@@ -70,7 +70,8 @@ void Results::notice(const Form1& form, Moment moment) {
       break;
     case Moment::SellOut:
       if (LotResult* lot = open()) {
-        lot->rightAtSellOut = form.taninkenri == 0 ? RightAtSellOut::Trainee : RightAtSellOut::Other;
+        lot->rightAtSellOut =
+            form.taninkenri == 0 ? RightAtSellOut::Trainee : RightAtSellOut::Other;
         ++revision_;
       }
       break;

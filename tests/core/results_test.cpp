@@ -71,12 +71,22 @@ const LotCase kLots[] = {
        s.after(200);
        s.f.Command3_Click();  // 1POS CO 29.9 takes the right
        s.after(700);
-       s.hold(100);            // ベタ YOU 30.5
-       s.f.Command8_Click();   // sold out to the trainee
-       s.f.Command9_Click();   // 自分落札 30.5
+       s.hold(100);           // ベタ YOU 30.5
+       s.f.Command8_Click();  // sold out to the trainee
+       s.f.Command9_Click();  // 自分落札 30.5
      },
-     {Outcome::WonByTrainee, 2, 266, 1100, RightAtSellOut::Trainee, 0, 305, "+0.5", "+1.7", 1000,
-      {}, {700}}},
+     {Outcome::WonByTrainee,
+      2,
+      266,
+      1100,
+      RightAtSellOut::Trainee,
+      0,
+      305,
+      "+0.5",
+      "+1.7",
+      1000,
+      {},
+      {700}}},
     {"won by another buyer after the floor's stop",
      [](Results& r) {
        AutomaticLot s("1000", "1200", 33, 5, &r);  // guide 120.0
@@ -86,12 +96,22 @@ const LotCase kLots[] = {
        s.f.scheduler.advance(400);
        s.f.Command12_MouseDown();
        s.f.scheduler.advance(200);
-       s.f.Command12_MouseUp();  // ベタ YOU 118.6
+       s.f.Command12_MouseUp();                           // ベタ YOU 118.6
        for (int i = 0; i < 5; ++i) s.f.Command3_Click();  // 1POS CO up to 120.1
-       s.f.scheduler.advance(5000);  // sold out to them, counted down, awarded
+       s.f.scheduler.advance(5000);                       // sold out to them, counted down, awarded
      },
-     {Outcome::WonByOther, 1, 1186, 3500, RightAtSellOut::Other, 0, 1201, "+0.1", "+0.1", 3300,
-      {400}, {}}},
+     {Outcome::WonByOther,
+      1,
+      1186,
+      3500,
+      RightAtSellOut::Other,
+      0,
+      1201,
+      "+0.1",
+      "+0.1",
+      3300,
+      {400},
+      {}}},
     {"no sale after a re-auction",
      [](Results& r) {
        AutomaticLot s("1000", "1200", 33, 5, &r);
@@ -101,8 +121,18 @@ const LotCase kLots[] = {
        s.draws = {0.1};       // the wait ends in a re-auction, stepped back by 50s, no cut-off
        s.f.scheduler.advance(20000);
      },
-     {Outcome::NoSale, 0, kNone, kNone, RightAtSellOut::NoSellOut, 1, 1171, "-2.9", "-2.4", kNone,
-      {}, {}}},
+     {Outcome::NoSale,
+      0,
+      kNone,
+      kNone,
+      RightAtSellOut::NoSellOut,
+      1,
+      1171,
+      "-2.9",
+      "-2.4",
+      kNone,
+      {},
+      {}}},
     {"cut-off award to the trainee",
      [](Results& r) {
        WatchedScreen s(r);
@@ -113,7 +143,17 @@ const LotCase kLots[] = {
        s.hold(100);  // ベタ YOU 23.6
        s.after(80);  // the watch sees the bid above the cut-off
      },
-     {Outcome::CutOffToTrainee, 1, 236, 900, RightAtSellOut::NoSellOut, 0, 236, "", "", 800, {},
+     {Outcome::CutOffToTrainee,
+      1,
+      236,
+      900,
+      RightAtSellOut::NoSellOut,
+      0,
+      236,
+      "",
+      "",
+      800,
+      {},
       {}}},
     {"cut-off award to another buyer",
      [](Results& r) {
@@ -124,7 +164,17 @@ const LotCase kLots[] = {
        s.f.Command3_Click();  // 1POS CO 23.3
        s.after(80);
      },
-     {Outcome::CutOffToOther, 0, kNone, kNone, RightAtSellOut::NoSellOut, 0, 233, "", "", kNone, {},
+     {Outcome::CutOffToOther,
+      0,
+      kNone,
+      kNone,
+      RightAtSellOut::NoSellOut,
+      0,
+      233,
+      "",
+      "",
+      kNone,
+      {},
       {}}},
     {"restarted by the operator twice, then no sale with nobody bidding",
      [](Results& r) {
@@ -140,7 +190,17 @@ const LotCase kLots[] = {
        s.f.Command1_Click();   // the same lot started again
        s.f.Command22_Click();  // 流札, ﾉｰｺｰﾙ
      },
-     {Outcome::NoSale, 0, kNone, kNone, RightAtSellOut::NoSellOut, 2, kNone, "", "", kNone, {},
+     {Outcome::NoSale,
+      0,
+      kNone,
+      kNone,
+      RightAtSellOut::NoSellOut,
+      2,
+      kNone,
+      "",
+      "",
+      kNone,
+      {},
       {}}},
     {"cut short by a forced stop; a bid by keyboard is its own press",
      [](Results& r) {
@@ -149,7 +209,7 @@ const LotCase kLots[] = {
        s.after(1000);
        s.f.Command12_Click();  // YOU 26.0, Enter on the focused button
        s.after(500);
-       s.f.Command2_Click();   // the trainee holds the right
+       s.f.Command2_Click();  // the trainee holds the right
        s.f.Command23_Click();
      },
      {Outcome::ForcedStop, 1, 260, 1000, RightAtSellOut::NoSellOut, 0, 260, "", "", 1000, {}, {}}},
@@ -162,8 +222,18 @@ const LotCase kLots[] = {
        s.f.Text7_Click();
        s.f.Command11_Click();
      },
-     {Outcome::NextLotPrepared, 0, kNone, kNone, RightAtSellOut::NoSellOut, 0, kNone, "", "",
-      kNone, {}, {}}},
+     {Outcome::NextLotPrepared,
+      0,
+      kNone,
+      kNone,
+      RightAtSellOut::NoSellOut,
+      0,
+      kNone,
+      "",
+      "",
+      kNone,
+      {},
+      {}}},
     {"left by the end of practice after the operator's stop",
      [](Results& r) {
        WatchedScreen s(r, "250");
@@ -174,8 +244,18 @@ const LotCase kLots[] = {
        s.hold(50);  // ベタ YOU 22.1, pressed 650 ms after the stop
        s.f.Command25_Click();
      },
-     {Outcome::PracticeEnded, 1, 221, 1000, RightAtSellOut::NoSellOut, 0, 221, "-2.9", "-11.6",
-      950, {650}, {}}},
+     {Outcome::PracticeEnded,
+      1,
+      221,
+      1000,
+      RightAtSellOut::NoSellOut,
+      0,
+      221,
+      "-2.9",
+      "-11.6",
+      950,
+      {650},
+      {}}},
 };
 
 TEST(Results, EachLotLandsWithItsOutcomePricesAndReactions) {
@@ -253,8 +333,8 @@ TEST(Results, TheBoardRunsTheSameWhetherWatchedOrNot) {
     s.f.Command12_MouseUp();
     s.f.Command12_Click();
     s.f.scheduler.advance(30000);
-    return s.f.ousatu.text + "|" + std::to_string(s.f.kakaku) + "|" + s.f.Command8.caption +
-           "|" + std::to_string(s.host.sounds.size());
+    return s.f.ousatu.text + "|" + std::to_string(s.f.kakaku) + "|" + s.f.Command8.caption + "|" +
+           std::to_string(s.host.sounds.size());
   };
   Results results;
   EXPECT_EQ(play(&results), play(nullptr));

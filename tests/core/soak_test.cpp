@@ -68,7 +68,7 @@ bool agrees(Outcome outcome, LotEnd end, std::string_view line) {
       return outcome == Outcome::WonByOther;
     case LotEnd::CutOffAward:
       return outcome == (line.rfind(labels::kCutOffAwardTrainee, 0) == 0 ? Outcome::CutOffToTrainee
-                                                                          : Outcome::CutOffToOther);
+                                                                         : Outcome::CutOffToOther);
     case LotEnd::NoSale:
       return outcome == Outcome::NoSale;
     case LotEnd::kCount:

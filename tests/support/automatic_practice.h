@@ -109,8 +109,7 @@ class RandomTrainee {
 // observer watches every lot from the opening on.
 class AutomaticPractice {
  public:
-  explicit AutomaticPractice(std::uint64_t seed, bool withTrainee,
-                             LotObserver* observer = nullptr)
+  explicit AutomaticPractice(std::uint64_t seed, bool withTrainee, LotObserver* observer = nullptr)
       : gen_(seed),
         f_(host_, [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }) {
     f_.observer = observer;
