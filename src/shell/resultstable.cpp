@@ -77,7 +77,9 @@ QVariant ResultsTable::headerData(int section, Qt::Orientation orientation, int 
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return {};
   if (section < 0 || section >= columnCount()) return {};
-  return QString::fromUtf8(lotHeadings()[static_cast<std::size_t>(section)]);
+  // The unit on a line of its own keeps the columns narrow enough to see them all.
+  return QString::fromUtf8(lotHeadings()[static_cast<std::size_t>(section)])
+      .replace(QStringLiteral("（"), QStringLiteral("\n（"));
 }
 
 }  // namespace kobaru
