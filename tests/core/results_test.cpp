@@ -35,14 +35,14 @@ struct WatchedScreen : ManualScreen {
 
 struct Expected {
   Outcome outcome;
-  int bids;
+  int bids = 0;
   std::optional<double> firstBidPrice;
   std::optional<std::int64_t> firstBidAfterMs;
-  RightAtSellOut right;
-  int reauctions;
+  RightAtSellOut right = RightAtSellOut::NoSellOut;
+  int reauctions = 0;
   std::optional<double> finalPrice;
-  const char* difference;  // cells of the table: ten-thousands of yen and percent
-  const char* percent;
+  const char* difference = "";  // cells of the table: ten-thousands of yen and percent
+  const char* percent = "";
   std::optional<std::int64_t> startReaction;
   std::vector<std::int32_t> stopReactions;
   std::vector<std::int32_t> retakeReactions;
@@ -53,8 +53,6 @@ struct LotCase {
   std::function<void(Results&)> play;
   Expected expected;
 };
-
-constexpr auto kNone = std::nullopt;
 
 const LotCase kLots[] = {
     {"won by the trainee after the operator's stop and a retake",
@@ -75,18 +73,16 @@ const LotCase kLots[] = {
        s.f.Command8_Click();  // sold out to the trainee
        s.f.Command9_Click();  // 自分落札 30.5
      },
-     {Outcome::WonByTrainee,
-      2,
-      266,
-      1100,
-      RightAtSellOut::Trainee,
-      0,
-      305,
-      "+0.5",
-      "+1.7",
-      1000,
-      {},
-      {700}}},
+     {.outcome = Outcome::WonByTrainee,
+      .bids = 2,
+      .firstBidPrice = 266,
+      .firstBidAfterMs = 1100,
+      .right = RightAtSellOut::Trainee,
+      .finalPrice = 305,
+      .difference = "+0.5",
+      .percent = "+1.7",
+      .startReaction = 1000,
+      .retakeReactions = {700}}},
     {"won by another buyer after the floor's stop",
      [](Results& r) {
        AutomaticLot s("1000", "1200", 33, 5, &r);  // guide 120.0
@@ -100,18 +96,16 @@ const LotCase kLots[] = {
        for (int i = 0; i < 5; ++i) s.f.Command3_Click();  // 1POS CO up to 120.1
        s.f.scheduler.advance(5000);                       // sold out to them, counted down, awarded
      },
-     {Outcome::WonByOther,
-      1,
-      1186,
-      3500,
-      RightAtSellOut::Other,
-      0,
-      1201,
-      "+0.1",
-      "+0.1",
-      3300,
-      {400},
-      {}}},
+     {.outcome = Outcome::WonByOther,
+      .bids = 1,
+      .firstBidPrice = 1186,
+      .firstBidAfterMs = 3500,
+      .right = RightAtSellOut::Other,
+      .finalPrice = 1201,
+      .difference = "+0.1",
+      .percent = "+0.1",
+      .startReaction = 3300,
+      .stopReactions = {400}}},
     {"no sale after a re-auction",
      [](Results& r) {
        AutomaticLot s("1000", "1200", 33, 5, &r);
@@ -121,18 +115,11 @@ const LotCase kLots[] = {
        s.draws = {0.1};       // the wait ends in a re-auction, stepped back by 50s, no cut-off
        s.f.scheduler.advance(20000);
      },
-     {Outcome::NoSale,
-      0,
-      kNone,
-      kNone,
-      RightAtSellOut::NoSellOut,
-      1,
-      1171,
-      "-2.9",
-      "-2.4",
-      kNone,
-      {},
-      {}}},
+     {.outcome = Outcome::NoSale,
+      .reauctions = 1,
+      .finalPrice = 1171,
+      .difference = "-2.9",
+      .percent = "-2.4"}},
     {"cut-off award to the trainee",
      [](Results& r) {
        WatchedScreen s(r);
@@ -143,18 +130,12 @@ const LotCase kLots[] = {
        s.hold(100);  // ベタ YOU 23.6
        s.after(80);  // the watch sees the bid above the cut-off
      },
-     {Outcome::CutOffToTrainee,
-      1,
-      236,
-      900,
-      RightAtSellOut::NoSellOut,
-      0,
-      236,
-      "",
-      "",
-      800,
-      {},
-      {}}},
+     {.outcome = Outcome::CutOffToTrainee,
+      .bids = 1,
+      .firstBidPrice = 236,
+      .firstBidAfterMs = 900,
+      .finalPrice = 236,
+      .startReaction = 800}},
     {"cut-off award to another buyer",
      [](Results& r) {
        WatchedScreen s(r);
@@ -164,18 +145,7 @@ const LotCase kLots[] = {
        s.f.Command3_Click();  // 1POS CO 23.3
        s.after(80);
      },
-     {Outcome::CutOffToOther,
-      0,
-      kNone,
-      kNone,
-      RightAtSellOut::NoSellOut,
-      0,
-      233,
-      "",
-      "",
-      kNone,
-      {},
-      {}}},
+     {.outcome = Outcome::CutOffToOther, .finalPrice = 233}},
     {"restarted by the operator twice, then no sale with nobody bidding",
      [](Results& r) {
        WatchedScreen s(r);
@@ -190,18 +160,7 @@ const LotCase kLots[] = {
        s.f.Command1_Click();   // the same lot started again
        s.f.Command22_Click();  // 流札, ﾉｰｺｰﾙ
      },
-     {Outcome::NoSale,
-      0,
-      kNone,
-      kNone,
-      RightAtSellOut::NoSellOut,
-      2,
-      kNone,
-      "",
-      "",
-      kNone,
-      {},
-      {}}},
+     {.outcome = Outcome::NoSale, .reauctions = 2}},
     {"cut short by a forced stop; a bid by keyboard is its own press",
      [](Results& r) {
        WatchedScreen s(r);
@@ -212,7 +171,12 @@ const LotCase kLots[] = {
        s.f.Command2_Click();  // the trainee holds the right
        s.f.Command23_Click();
      },
-     {Outcome::ForcedStop, 1, 260, 1000, RightAtSellOut::NoSellOut, 0, 260, "", "", 1000, {}, {}}},
+     {.outcome = Outcome::ForcedStop,
+      .bids = 1,
+      .firstBidPrice = 260,
+      .firstBidAfterMs = 1000,
+      .finalPrice = 260,
+      .startReaction = 1000}},
     {"left by the next lot's conditions",
      [](Results& r) {
        WatchedScreen s(r, "250");
@@ -222,18 +186,7 @@ const LotCase kLots[] = {
        s.f.Text7_Click();
        s.f.Command11_Click();
      },
-     {Outcome::NextLotPrepared,
-      0,
-      kNone,
-      kNone,
-      RightAtSellOut::NoSellOut,
-      0,
-      kNone,
-      "",
-      "",
-      kNone,
-      {},
-      {}}},
+     {.outcome = Outcome::NextLotPrepared}},
     {"left by the end of practice after the operator's stop",
      [](Results& r) {
        WatchedScreen s(r, "250");
@@ -244,18 +197,15 @@ const LotCase kLots[] = {
        s.hold(50);  // ベタ YOU 22.1, pressed 650 ms after the stop
        s.f.Command25_Click();
      },
-     {Outcome::PracticeEnded,
-      1,
-      221,
-      1000,
-      RightAtSellOut::NoSellOut,
-      0,
-      221,
-      "-2.9",
-      "-11.6",
-      950,
-      {650},
-      {}}},
+     {.outcome = Outcome::PracticeEnded,
+      .bids = 1,
+      .firstBidPrice = 221,
+      .firstBidAfterMs = 1000,
+      .finalPrice = 221,
+      .difference = "-2.9",
+      .percent = "-11.6",
+      .startReaction = 950,
+      .stopReactions = {650}}},
 };
 
 TEST(Results, EachLotLandsWithItsOutcomePricesAndReactions) {
