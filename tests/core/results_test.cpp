@@ -36,16 +36,16 @@ struct WatchedScreen : ManualScreen {
 struct Expected {
   Outcome outcome;
   int bids = 0;
-  std::optional<double> firstBidPrice;
-  std::optional<std::int64_t> firstBidAfterMs;
+  std::optional<double> firstBidPrice = {};
+  std::optional<std::int64_t> firstBidAfterMs = {};
   RightAtSellOut right = RightAtSellOut::NoSellOut;
   int reauctions = 0;
-  std::optional<double> finalPrice;
+  std::optional<double> finalPrice = {};
   const char* difference = "";  // cells of the table: ten-thousands of yen and percent
   const char* percent = "";
-  std::optional<std::int64_t> startReaction;
-  std::vector<std::int32_t> stopReactions;
-  std::vector<std::int32_t> retakeReactions;
+  std::optional<std::int64_t> startReaction = {};
+  std::vector<std::int32_t> stopReactions = {};
+  std::vector<std::int32_t> retakeReactions = {};
 };
 
 struct LotCase {
