@@ -61,10 +61,12 @@ void Windows::openPractice() {
     auto* screen = new PracticeWindow(host_, systemRnd());
     practice_ = screen;
     results_.clear();
-    practised_ = true;
     screen->form().observer = &results_;
     screen->load();  // a second copy of the program closes it again here
-    if (practice_ == screen) screen->showMaximized();
+    if (practice_ == screen) {
+      practised_ = true;
+      screen->showMaximized();
+    }
   }
   unload(launcher_);
   launcher_ = nullptr;

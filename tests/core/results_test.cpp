@@ -255,6 +255,21 @@ TEST(Results, ALotEndsOnceThoughTheCutOffTimeoutEndsItAgain) {
   EXPECT_EQ(results.lots().front().finalPrice, 1036);
 }
 
+// The results button sits where the panel has room: it covers no other element.
+TEST(Results, TheResultsButtonCoversNothingAndAsksForTheResults) {
+  ManualScreen s;
+  const Button& button = s.f.seiseki;
+  EXPECT_EQ(button.caption, "練習成績");
+  for (const Element* e : s.f.elements()) {
+    if (e == &button) continue;
+    const bool apart = e->left + e->width <= button.left || button.left + button.width <= e->left ||
+                       e->top + e->height <= button.top || button.top + button.height <= e->top;
+    EXPECT_TRUE(apart) << e->name;
+  }
+  s.f.seiseki_Click();
+  EXPECT_EQ(s.host.resultsShown, 1);
+}
+
 TEST(Results, ALotKnowsItsNumberModeAndPrices) {
   Results manualResults, automaticResults;
   WatchedScreen s(manualResults, "300");

@@ -23,6 +23,7 @@ struct RecordingHost : Host {
   std::vector<Message> messages;
   int closes = 0;
   int launchers = 0;
+  int resultsShown = 0;
 
   std::string programDirectory() override { return directory; }
   bool anotherCopyRunning() override { return otherCopy; }
@@ -33,6 +34,7 @@ struct RecordingHost : Host {
   }
   void closePracticeScreen() override { ++closes; }
   void showLauncher() override { ++launchers; }
+  void showResults() override { ++resultsShown; }
 };
 
 // Draws handed out in order, then the last one again.
