@@ -57,6 +57,8 @@ Launcher::Launcher(Windows& windows)
   Command2 = menuButton("使　用　方　法", {2760, 3960, 1815, 495});
   Command3 = menuButton("終　　　　了", {4800, 4680, 1815, 495});
   Command4 = menuButton("バージョン情報", {2760, 4680, 1815, 495});
+  Command5 = menuButton("練習成績", {4800, 3960, 1815, 495});
+  Command5->setVisible(windows.practised());
 
   Text1 = new QPlainTextEdit(this);
   placed(Text1, {8040, 7200, 3855, 1335}, {Face::Gothic, 8.25, false});
@@ -79,6 +81,7 @@ Launcher::Launcher(Windows& windows)
   connect(Command2, &QPushButton::clicked, this, [&windows] { windows.showHelp(); });
   connect(Command3, &QPushButton::clicked, this, [&windows] { windows.exitProgram(); });
   connect(Command4, &QPushButton::clicked, this, [&windows] { windows.showAbout(); });
+  connect(Command5, &QPushButton::clicked, this, [&windows] { windows.showResults(); });
   magnify();
 }
 

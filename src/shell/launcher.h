@@ -27,6 +27,7 @@ class Launcher : public QWidget {
   QPushButton* Command2;  // 使用方法
   QPushButton* Command3;  // 終了
   QPushButton* Command4;  // バージョン情報
+  QPushButton* Command5;  // 練習成績, once a practice has been played
   QPlainTextEdit* Text1;  // the notice
   QLabel* Label2;         // the title
 
