@@ -207,12 +207,10 @@ void soak(std::uint64_t seed, Players players) {
     practice.join(std::move(everyone));
   }
   const Form1& f = practice.form();
-  // A lot won at a cut-off and confirmed within three seconds gets a second ending from the
-  // cut-off's timeout, "流札  .0", in the same record: the results keep its first.
+  // The floor ends a lot once; only someone at the operator's panel may end it again by hand.
   practice.onEnd = [&](LotEnd how, std::string_view line, bool again) {
     if (again) {
-      EXPECT_EQ(how, LotEnd::NoSale) << f.ousatu.text;
-      EXPECT_EQ(ends.back().first, LotEnd::CutOffAward) << f.ousatu.text;
+      EXPECT_EQ(players, Players::Everyone) << f.ousatu.text;
       return;
     }
     ends.emplace_back(how, line);
