@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/random.h"
 
-#include <cmath>
 #include <memory>
 #include <random>
 
@@ -9,13 +8,13 @@ namespace kobaru {
 
 Rnd systemRnd() {
   std::random_device entropy;
-  auto engine =
-      std::make_shared<std::mt19937_64>((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
-  return [engine] {
-    // generate_canonical may round up to 1.0; the draws promise [0, 1).
-    double r = std::generate_canonical<double, 53>(*engine);
-    return r < 1.0 ? r : std::nextafter(1.0, 0.0);
-  };
+  return seededRnd((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy());
+}
+
+Rnd seededRnd(std::uint64_t seed) {
+  auto engine = std::make_shared<std::mt19937_64>(seed);
+  // The top 53 bits of a draw, exactly: every standard library gives the same doubles, in [0, 1).
+  return [engine] { return static_cast<double>((*engine)() >> 11) * 0x1.0p-53; };
 }
 
 }  // namespace kobaru

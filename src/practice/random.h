@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace kobaru {
@@ -10,5 +11,8 @@ using Rnd = std::function<double()>;
 
 // The program's source: one generator seeded once from the system's entropy.
 Rnd systemRnd();
+
+// The same generator from a given seed: the same draws on every platform, for replaying a session.
+Rnd seededRnd(std::uint64_t seed);
 
 }  // namespace kobaru

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// The page's start: take the one-copy lock, show the launcher at once and load the core behind it.
+
+import { holdTheOnlyCopy } from './lock.js';
+import { Sounds } from './sounds.js';
+import { Windows } from './windows.js';
+
+// For replaying a session elsewhere: ?seed=N (a whole number above 0) makes the draws the seeded
+// generator's and keeps the events delivered in window.kobaruEvents. It changes nothing else.
+function seedFromAddress() {
+  const seed = Number(new URLSearchParams(location.search).get('seed'));
+  return Number.isSafeInteger(seed) && seed > 0 ? seed : 0;
+}
+
+const lock = await holdTheOnlyCopy();
+const seed = seedFromAddress();
+const log = seed > 0 ? [] : null;
+if (log) window.kobaruEvents = log;
+
+const core = import('../kobaru.mjs').then((m) => m.default());
+const windows = new Windows(core, {
+  sounds: new Sounds(),
+  firstCopy: lock.firstCopy,
+  seed,
+  log,
+  // The program has ended: the page stays black, and another tab may start it.
+  end: () => {
+    lock.release();
+    document.title = 'Kobaru';
+  },
+});
+windows.showLauncher();
