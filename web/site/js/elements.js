@@ -2,10 +2,12 @@
 // One DOM element per element of the practice screen, made from the state the core hands out
 // and brought up to date from its changes. Nothing here knows which element is which.
 
-import { cssColor, cssFont } from './fonts.js';
+import { cssColor, cssFont, fontPixels } from './fonts.js';
 import { pixels } from './magnify.js';
 
 const kSvg = 'http://www.w3.org/2000/svg';
+// The IPA faces' own line spacing: one em.
+const kLineSpacing = 1;
 
 function place(el, s) {
   el.style.left = `${pixels(s.left)}px`;
@@ -34,8 +36,20 @@ function label(s) {
       el.style.border = s.border ? '1px solid #808080' : 'none';
       el.style.font = cssFont(s.font);
       el.style.textAlign = s.alignment;
+      clipToWholeLines(el, s);
     },
   };
+}
+
+// A caption wider than its label wraps; of the wrapped lines only those that (nearly) fit are
+// shown after the first, so no sliver of a line peeks out below.
+function clipToWholeLines(el, s) {
+  const height = pixels(s.height);
+  const lineHeight = Math.ceil(fontPixels(s.font) * kLineSpacing);
+  el.style.lineHeight = `${lineHeight}px`;
+  const wholeLines = Math.floor((height + lineHeight / 4) / lineHeight);
+  const shown = wholeLines > 0 ? Math.min(height, wholeLines * lineHeight) : height;
+  el.style.clipPath = shown < height ? `inset(0 0 ${height - shown}px 0)` : '';
 }
 
 function button() {

@@ -8,9 +8,12 @@ const kFamilies = {
   default: '"Kobaru PGothic", "IPAPGothic", sans-serif',
 };
 
-export function cssFont({ face, size, bold }) {
-  const px = Math.max(1, Math.round((size * 96) / 72));
-  return `${bold ? 'bold ' : ''}${px}px ${kFamilies[face] ?? kFamilies.default}`;
+export function fontPixels({ size }) {
+  return Math.max(1, Math.round((size * 96) / 72));
+}
+
+export function cssFont(font) {
+  return `${font.bold ? 'bold ' : ''}${fontPixels(font)}px ${kFamilies[font.face] ?? kFamilies.default}`;
 }
 
 export function cssColor(rgb) {

@@ -6,7 +6,8 @@ import { Sounds } from './sounds.js';
 import { Windows } from './windows.js';
 
 // For replaying a session elsewhere: ?seed=N (a whole number above 0) makes the draws the seeded
-// generator's and keeps the events delivered in window.kobaruEvents. It changes nothing else.
+// generator's and keeps the events delivered, with the board's virtual time, in
+// window.kobaruReplay. It changes nothing else.
 function seedFromAddress() {
   const seed = Number(new URLSearchParams(location.search).get('seed'));
   return Number.isSafeInteger(seed) && seed > 0 ? seed : 0;
@@ -14,15 +15,15 @@ function seedFromAddress() {
 
 const lock = await holdTheOnlyCopy();
 const seed = seedFromAddress();
-const log = seed > 0 ? [] : null;
-if (log) window.kobaruEvents = log;
+const replay = seed > 0 ? { events: [], now: () => -1 } : null;
+if (replay) window.kobaruReplay = replay;
 
 const core = import('../kobaru.mjs').then((m) => m.default());
 const windows = new Windows(core, {
   sounds: new Sounds(),
   firstCopy: lock.firstCopy,
   seed,
-  log,
+  replay,
   // The program has ended: the page stays black, and another tab may start it.
   end: () => {
     lock.release();

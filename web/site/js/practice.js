@@ -28,19 +28,23 @@ export class PracticeScreen {
   #held = null; // { name, pointerId, button } of the button held down
   #releaseWhileBlocked = null;
   #spaceDown = null;
-  #log;
+  #log = null;
 
   // `core` is the WebAssembly module; `windows` opens and closes the program's windows;
-  // `sounds` plays the cues. With a `seed` the draws are the seeded generator's and `log`
-  // receives every event delivered, for replaying the session elsewhere.
-  constructor({ core, windows, sounds, firstCopy, seed = 0, log = null }) {
+  // `sounds` plays the cues. With a `seed` the draws are the seeded generator's; a `replay`
+  // object then receives every event delivered (in `events`, with the board's virtual time) and
+  // a `now()` that tells that time, so that the session can be replayed elsewhere.
+  constructor({ core, windows, sounds, firstCopy, seed = 0, replay = null }) {
     this.element = document.createElement('div');
     this.element.className = 'screen';
     this.element.dataset.window = 'Form1';
     this.element.setAttribute('role', 'application');
     this.element.setAttribute('aria-label', this.caption);
     this.element.addEventListener('contextmenu', (e) => e.preventDefault());
-    this.#log = log;
+    if (replay) {
+      this.#log = replay.events;
+      replay.now = () => (this.#closed ? -1 : this.#board.now());
+    }
 
     const page = {
       playSound: (path) => this.#effects.push(() => sounds.play(path)),
