@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "practice/numbers.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstddef>
+#include <ios>
 #include <limits>
-#include <system_error>
+#include <locale>
+#include <sstream>
 
 namespace kobaru {
 
@@ -21,20 +23,94 @@ std::size_t digitsFrom(std::string_view s, std::size_t i) {
   return n;
 }
 
-// Decimal exponent of the number's leading significant digit, estimated from its digits and
-// exponent, to tell an overflow from an underflow. Saturates instead of overflowing.
-long long magnitude(std::string_view mantissa, long long exponent) {
-  const std::size_t point = mantissa.find('.');
-  const std::string_view whole = mantissa.substr(0, point);
-  const std::size_t firstNonZero = whole.find_first_not_of('0');
-  long long lead = 0;
-  if (firstNonZero != std::string_view::npos) {
-    lead = static_cast<long long>(whole.size() - firstNonZero) - 1;
-  } else if (point != std::string_view::npos) {
-    const std::size_t fracLead = mantissa.substr(point + 1).find_first_not_of('0');
-    lead = fracLead == std::string_view::npos ? 0 : -static_cast<long long>(fracLead) - 1;
+// Streams in the classic locale read and write numbers alike on every platform and under any
+// user locale (printf and strtod follow the process's locale), and both read and write exactly:
+// the nearest double to a decimal, the exact decimal of a double rounded to the digits asked for.
+std::string written(double value, std::ios_base::fmtflags format, int precision) {
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out.setf(format, std::ios_base::floatfield);
+  out.precision(precision);
+  out << value;
+  return out.str();
+}
+
+// The nearest double to an unsigned decimal number (digits, optional point and fraction,
+// optional exponent). Beyond the range of a double it gives the largest finite value; too small
+// to represent, 0.
+double readNumber(const std::string& number) {
+  std::istringstream in(number);
+  in.imbue(std::locale::classic());
+  double value = 0;
+  in >> value;  // an overflow reads as the largest value or as infinity, depending on the library
+  return std::isinf(value) ? std::numeric_limits<double>::max() : value;
+}
+
+// A positive decimal number: digits × 10^exponent, digits without leading zeros.
+struct Decimal {
+  std::string digits;
+  int exponent;
+
+  double value() const { return readNumber(digits + 'e' + std::to_string(exponent)); }
+};
+
+// A positive finite value correctly rounded to n significant digits.
+Decimal rounded(double value, int n) {
+  const std::string text = written(value, std::ios_base::scientific, n - 1);  // d.ddde±xx
+  const std::size_t e = text.find('e');
+  Decimal d;
+  for (std::size_t i = 0; i < e; ++i)
+    if (text[i] != '.') d.digits += text[i];
+  d.exponent = std::stoi(text.substr(e + 1)) - (n - 1);
+  return d;
+}
+
+// The n-digit decimal next above or below d.
+Decimal neighbour(Decimal d, bool above) {
+  std::string& s = d.digits;
+  if (above) {
+    std::size_t i = s.size();
+    while (i > 0 && s[i - 1] == '9') s[--i] = '0';
+    if (i == 0) {
+      s.insert(s.begin(), '1');
+    } else {
+      ++s[i - 1];
+    }
+  } else if (s.find_first_not_of('0', 1) == std::string::npos && s[0] == '1') {
+    // 10…0 × 10^e: below it lie the finer steps of the decade beneath, 99…9 × 10^(e-1).
+    s.assign(s.size(), '9');
+    --d.exponent;
+  } else {
+    std::size_t i = s.size();
+    while (s[i - 1] == '0') s[--i] = '9';
+    --s[i - 1];
+    if (s[0] == '0') s.erase(0, 1);
   }
-  return lead + exponent;
+  return d;
+}
+
+// The fewest significant digits that read back as the value; of several such, the nearest.
+// The nearest n-digit decimal reads back whenever any n-digit decimal on its side of the value
+// does; on the other side, its neighbour there is the nearest. Seventeen digits always do.
+Decimal shortest(double value) {
+  for (int n = 1;; ++n) {
+    const Decimal nearest = rounded(value, n);
+    const double back = nearest.value();
+    if (back == value || n == std::numeric_limits<double>::max_digits10) return nearest;
+    const Decimal other = neighbour(nearest, back < value);
+    if (other.value() == value) return other;
+  }
+}
+
+// A fraction in positional notation, without trailing zeros.
+std::string positional(Decimal d) {
+  while (d.digits.back() == '0') {
+    d.digits.pop_back();
+    ++d.exponent;
+  }
+  const std::size_t fraction = static_cast<std::size_t>(-d.exponent);
+  if (fraction < d.digits.size()) return d.digits.insert(d.digits.size() - fraction, 1, '.');
+  return "0." + std::string(fraction - d.digits.size(), '0') + d.digits;
 }
 
 }  // namespace
@@ -54,39 +130,20 @@ double numericValue(std::string_view text) {
     if (whole + fraction > 0) i += 1 + fraction;
   }
   if (whole + fraction == 0) return 0;
-  const std::string_view mantissa = text.substr(start, i - start);
 
-  long long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
-    bool negativeExponent = false;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) negativeExponent = text[j++] == '-';
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     const std::size_t n = digitsFrom(text, j);
-    if (n > 0) {  // "1e" and "1e+" stop before the e
-      for (std::size_t k = j; k < j + n; ++k)
-        exponent = std::min(exponent * 10 + (text[k] - '0'), 1'000'000'000LL);
-      if (negativeExponent) exponent = -exponent;
-      i = j + n;
-    }
+    if (n > 0) i = j + n;  // "1e" and "1e+" stop before the e
   }
 
-  const std::string_view number = text.substr(start, i - start);
-  double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    value = magnitude(mantissa, exponent) > 0 ? std::numeric_limits<double>::max() : 0.0;
-  } else if (error != std::errc{} || end != number.data() + number.size()) {
-    return 0;
-  }
+  const double value = readNumber(std::string(text.substr(start, i - start)));
   return negative ? -value : value;
 }
 
 std::string priceText(double value) {
-  char buf[400];
-  const auto [end, error] =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 1);
-  if (error != std::errc{}) return ".0";
-  std::string text(buf, end);
+  std::string text = written(value, std::ios_base::fixed, 1);
   if (text == "-0.0") return ".0";
   const std::size_t digits = text[0] == '-' ? 1 : 0;
   if (text.compare(digits, 2, "0.") == 0) text.erase(digits, 1);  // no leading zero
@@ -95,9 +152,11 @@ std::string priceText(double value) {
 
 std::string numberText(double value) {
   if (value == 0) return "0";  // also for -0
-  char buf[400];
-  const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-  return error == std::errc{} ? std::string(buf, end) : std::string("0");
+  if (!std::isfinite(value)) return written(value, std::ios_base::fixed, 0);
+  // A whole number is written out exactly, every digit of it, as printf writes it.
+  if (value == std::trunc(value)) return written(value, std::ios_base::fixed, 0);
+  const std::string text = positional(shortest(std::fabs(value)));
+  return value < 0 ? '-' + text : text;
 }
 
 }  // namespace kobaru
