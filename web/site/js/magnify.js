@@ -8,17 +8,15 @@ export function pixels(twips) {
   return Math.trunc(twips / kTwipsPerPixel);
 }
 
-// The factor and the offset of the designed area in a view of the given size.
+// The factor and the offset of the designed area in a view of the given size. A view without
+// room gives factor 0; a designed area without size is shown as designed, at the top left.
 export function fitDesigned(designedWidth, designedHeight, viewWidth, viewHeight) {
-  if (!(designedWidth > 0 && designedHeight > 0 && viewWidth > 0 && viewHeight > 0)) {
-    return { factor: 1, left: 0, top: 0 };
-  }
-  const factor = Math.min(viewWidth / designedWidth, viewHeight / designedHeight);
-  return {
-    factor,
-    left: (viewWidth - designedWidth * factor) / 2,
-    top: (viewHeight - designedHeight * factor) / 2,
-  };
+  const room = (size) => (Number.isFinite(size) && size > 0 ? size : 0);
+  if (!(room(designedWidth) > 0 && room(designedHeight) > 0)) return { factor: 1, left: 0, top: 0 };
+  const w = room(viewWidth);
+  const h = room(viewHeight);
+  const factor = Math.min(w / designedWidth, h / designedHeight);
+  return { factor, left: (w - designedWidth * factor) / 2, top: (h - designedHeight * factor) / 2 };
 }
 
 // Keeps `element` (sized to its designed area in pixels) magnified to the viewport; returns the
