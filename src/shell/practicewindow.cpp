@@ -3,14 +3,14 @@
 
 #include <QApplication>
 
-#include "shell/accessible_names.h"
+#include "practice/accessible_names.h"
+#include "practice/handlers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/boardentry.h"
 #include "shell/boardlabel.h"
 #include "shell/boardline.h"
 #include "shell/boardpicture.h"
-#include "shell/handlers.h"
 #include "shell/recordbox.h"
 #include "shell/style.h"
 
@@ -21,7 +21,7 @@ namespace {
 void placeWidget(QWidget* w, const Element& e) {
   if (e.kind != Kind::Line) w->setGeometry(pixelRect(e));
   w->setVisible(e.visible);
-  w->setAccessibleName(accessibleNameOf(e));
+  w->setAccessibleName(toQString(accessibleName(e)));
 }
 
 }  // namespace
@@ -58,7 +58,9 @@ struct ViewOf : PracticeWindow::View {
 }  // namespace
 
 PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
-    : form_(host, std::move(rnd)), driver_(form_.scheduler, [this] { wake(); }) {
+    : form_(host, std::move(rnd)),
+      driver_(
+          form_.scheduler, [this] { wake(); }, TimerDriver::steadyClock()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kobaru v1.01 - Tessaly"));

@@ -1,39 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "shell/timerdriver.h"
 
-#include <algorithm>
+#include <QElapsedTimer>
+#include <memory>
 
 namespace kobaru {
 
-TimerDriver::TimerDriver(Scheduler& scheduler, std::function<void()> onWake)
-    : scheduler_(scheduler) {
-  wall_.start();
-  offset_ = scheduler_.now();
+TimerDriver::WallClock TimerDriver::steadyClock() {
+  auto started = std::make_shared<QElapsedTimer>();
+  started->start();
+  return [started] { return started->elapsed(); };
+}
+
+TimerDriver::TimerDriver(Scheduler& scheduler, std::function<void()> onWake, WallClock wallClock)
+    : wallClock_(std::move(wallClock)), follower_(scheduler, wallClock_()) {
   wake_.setSingleShot(true);
   wake_.setTimerType(Qt::PreciseTimer);
   connect(&wake_, &QTimer::timeout, this, std::move(onWake));
 }
 
-std::int64_t TimerDriver::wallNow() const {
-  return wall_.elapsed() + offset_;
-}
-
 void TimerDriver::catchUp() {
-  const auto due = scheduler_.nextDue();
-  const std::int64_t late = due ? wallNow() - *due : 0;
-  // A pause: the virtual clock stands still through it and resumes at the tick that was due.
-  if (late > kLongestCatchUp) offset_ -= late;
-  scheduler_.advance(wallNow() - scheduler_.now());
+  follower_.catchUp(wallClock_());
 }
 
 void TimerDriver::rearm() {
-  const auto due = scheduler_.nextDue();
-  if (!due) {
+  const auto wait = follower_.wait(wallClock_());
+  if (wait) {
+    wake_.start(static_cast<int>(*wait));
+  } else {
     wake_.stop();
-    return;
   }
-  const std::int64_t wait = std::clamp<std::int64_t>(*due - wallNow(), 0, Timer::kMaxInterval);
-  wake_.start(static_cast<int>(wait));
 }
 
 }  // namespace kobaru

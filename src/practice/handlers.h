@@ -2,13 +2,14 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "practice/form1.h"
 
 namespace kobaru {
 
-// Which handler of the form each widget event runs; a button without a handler for an event
-// ignores it.
+// Which handler of the form each event of an element runs, for every shell alike; a button
+// without a handler for an event ignores it.
 struct ButtonHandlers {
   const char* name;
   void (Form1::*click)();
@@ -24,5 +25,9 @@ struct EntryHandlers {
 
 std::span<const ButtonHandlers> buttonHandlers();
 std::span<const EntryHandlers> entryHandlers();
+
+// The handlers of the button or entry of that name, or nullptr for an element without any.
+const ButtonHandlers* buttonHandlers(std::string_view name);
+const EntryHandlers* entryHandlers(std::string_view name);
 
 }  // namespace kobaru

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "shell/handlers.h"
+#include "practice/handlers.h"
+
+#include <algorithm>
 
 namespace kobaru {
 
@@ -37,6 +39,12 @@ const EntryHandlers kEntries[] = {
     {"Text7", &Form1::Text7_KeyPress, &Form1::Text7_Click},
 };
 
+template <typename Handlers>
+const Handlers* named(std::span<const Handlers> table, std::string_view name) {
+  const auto it = std::ranges::find(table, name, &Handlers::name);
+  return it == table.end() ? nullptr : &*it;
+}
+
 }  // namespace
 
 std::span<const ButtonHandlers> buttonHandlers() {
@@ -44,6 +52,13 @@ std::span<const ButtonHandlers> buttonHandlers() {
 }
 std::span<const EntryHandlers> entryHandlers() {
   return kEntries;
+}
+
+const ButtonHandlers* buttonHandlers(std::string_view name) {
+  return named(buttonHandlers(), name);
+}
+const EntryHandlers* entryHandlers(std::string_view name) {
+  return named(entryHandlers(), name);
 }
 
 }  // namespace kobaru

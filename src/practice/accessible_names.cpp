@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "shell/accessible_names.h"
+#include "practice/accessible_names.h"
 
 #include <string_view>
-
-#include "shell/style.h"
 
 namespace kobaru {
 
@@ -11,7 +9,7 @@ namespace {
 
 struct Description {
   std::string_view element;
-  const char* name;
+  std::string_view name;
 };
 
 const Description kDescriptions[] = {
@@ -57,21 +55,21 @@ const Description kDescriptions[] = {
 
 }  // namespace
 
-QString accessibleNameOf(const Element& e) {
+std::string accessibleName(const Element& e) {
   for (const Description& d : kDescriptions)
-    if (d.element == e.name) return QString::fromUtf8(d.name);
+    if (d.element == e.name) return std::string(d.name);
   switch (e.kind) {
     case Kind::Label:
-      return toQString(static_cast<const Label&>(e).caption);
+      return static_cast<const Label&>(e).caption;
     case Kind::Button:
-      return toQString(static_cast<const Button&>(e).caption);
+      return static_cast<const Button&>(e).caption;
     case Kind::TextBox:
-      return toQString(static_cast<const TextBox&>(e).text);
+      return static_cast<const TextBox&>(e).text;
     case Kind::Picture:
     case Kind::Line:
       break;
   }
-  return toQString(e.name);
+  return e.name;
 }
 
 }  // namespace kobaru
