@@ -23,18 +23,6 @@ namespace {
 
 using namespace kobaru;
 
-const ButtonHandlers* button(const std::string& name) {
-  for (const ButtonHandlers& h : buttonHandlers())
-    if (name == h.name) return &h;
-  return nullptr;
-}
-
-const EntryHandlers* entry(const std::string& name) {
-  for (const EntryHandlers& h : entryHandlers())
-    if (name == h.name) return &h;
-  return nullptr;
-}
-
 bool run(Form1& f, const std::string& kind, const std::string& name, const std::string& detail) {
   using Handler = void (Form1::*)();
   const auto call = [&f](Handler h) {
@@ -44,12 +32,12 @@ bool run(Form1& f, const std::string& kind, const std::string& name, const std::
   if (kind == "load") return call(&Form1::Form_Load);
   if (kind == "at") return true;
   if (kind == "press" || kind == "release" || kind == "click") {
-    const ButtonHandlers* h = button(name);
+    const ButtonHandlers* h = buttonHandlers(name);
     if (!h) return false;
     return call(kind == "press" ? h->mouseDown : kind == "release" ? h->mouseUp : h->click);
   }
   if (kind == "key" || kind == "entryClick") {
-    const EntryHandlers* h = entry(name);
+    const EntryHandlers* h = entryHandlers(name);
     if (!h) return false;
     if (kind == "entryClick") return call(h->click);
     if (h->keyPress)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -13,25 +14,19 @@ namespace {
 
 using emscripten::val;
 
+// The page's clock in whole milliseconds; what is no time at all reads as 0.
 std::int64_t millis(double wallNow) {
-  return static_cast<std::int64_t>(std::floor(wallNow));
+  constexpr double kLongest = 9.0e15;  // well inside both a double's whole numbers and int64
+  if (!std::isfinite(wallNow)) return 0;
+  return static_cast<std::int64_t>(std::floor(std::clamp(wallNow, -kLongest, kLongest)));
 }
 
+// A seed is a whole number the page can write exactly; anything else takes the system's draws.
 Rnd drawsFor(double seed) {
-  if (seed > 0) return seededRnd(static_cast<std::uint64_t>(seed));
+  constexpr double kLargestSeed = 9007199254740991.0;  // 2^53 - 1
+  if (seed >= 1 && seed <= kLargestSeed && seed == std::floor(seed))
+    return seededRnd(static_cast<std::uint64_t>(seed));
   return systemRnd();
-}
-
-const ButtonHandlers* buttonNamed(const std::string& name) {
-  for (const ButtonHandlers& h : buttonHandlers())
-    if (name == h.name) return &h;
-  return nullptr;
-}
-
-const EntryHandlers* entryNamed(const std::string& name) {
-  for (const EntryHandlers& h : entryHandlers())
-    if (name == h.name) return &h;
-  return nullptr;
 }
 
 }  // namespace
@@ -90,29 +85,29 @@ val Board::entryEvents() {
 }
 
 void Board::press(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonNamed(name); h && h->mouseDown)
+  if (const ButtonHandlers* h = buttonHandlers(name); h && h->mouseDown)
     deliver(wallNow, [this, h] { (form_.*(h->mouseDown))(); });
 }
 
 void Board::release(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonNamed(name); h && h->mouseUp)
+  if (const ButtonHandlers* h = buttonHandlers(name); h && h->mouseUp)
     deliver(wallNow, [this, h] { (form_.*(h->mouseUp))(); });
 }
 
 void Board::click(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonNamed(name); h && h->click)
+  if (const ButtonHandlers* h = buttonHandlers(name); h && h->click)
     deliver(wallNow, [this, h] { (form_.*(h->click))(); });
 }
 
 void Board::keyPress(const std::string& name, int key, double wallNow) {
   // Only characters reach the form; anything outside Unicode is no key at all.
   if (key < 0 || key > 0x10FFFF) return;
-  if (const EntryHandlers* h = entryNamed(name); h && h->keyPress)
+  if (const EntryHandlers* h = entryHandlers(name); h && h->keyPress)
     deliver(wallNow, [this, h, key] { (form_.*(h->keyPress))(static_cast<char32_t>(key)); });
 }
 
 void Board::entryClick(const std::string& name, double wallNow) {
-  if (const EntryHandlers* h = entryNamed(name); h && h->click)
+  if (const EntryHandlers* h = entryHandlers(name); h && h->click)
     deliver(wallNow, [this, h] { (form_.*(h->click))(); });
 }
 

@@ -20,7 +20,7 @@ namespace kobaru {
 // what changed after each.
 class Board {
  public:
-  // A seed of 0 or less takes the program's own source of draws.
+  // A seed that is not a whole number from 1 to 2^53 - 1 takes the program's own draws.
   Board(emscripten::val page, bool anotherCopy, double wallNow, double seed);
 
   void load(double wallNow);

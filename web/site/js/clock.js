@@ -51,6 +51,8 @@ export class Clock {
 
   #visibilityChanged() {
     if (document.hidden) {
+      // The pause begins: what is due by now runs, then nothing until the tab is shown again.
+      if (this.#running) this.#wake();
       this.#cancel();
     } else if (this.#running) {
       this.#board.resumeAfterPause(performance.now());
