@@ -71,3 +71,14 @@ export async function hold(page, locator, ms, releaseAt = null) {
   if (releaseAt) await page.mouse.move(releaseAt.x, releaseAt.y, { steps: 4 });
   await page.mouse.up();
 }
+
+// The same with a finger on a touch screen.
+export async function touchHold(page, locator, ms) {
+  const box = await locator.boundingBox();
+  const point = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+  await page.waitForTimeout(ms);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await cdp.detach();
+}

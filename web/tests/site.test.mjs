@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { launch } from './browser.mjs';
 import { serveSite } from './server.mjs';
-import { element, hold, lines, open, record, replayed, screenshot, snapshot, waitFor } from './session.mjs';
+import { element, hold, lines, open, replayed, screenshot, snapshot, touchHold, waitFor } from './session.mjs';
 
 let site;
 before(async () => {
@@ -42,6 +42,20 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
       assert.equal(await element(page, 'kidou', name).getAttribute('aria-label'), caption);
     }
     await screenshot(page, 'launcher');
+
+    // The version window and the manual open beside the launcher.
+    await element(page, 'kidou', 'Command4').click();
+    assert.equal(await element(page, 'about', 'Command1').textContent(), '閉　じ　る');
+    await element(page, 'about', 'Command1').click();
+    assert.equal(await page.locator('[data-window="about"]').count(), 0);
+    await element(page, 'kidou', 'Command2').click();
+    const manual = page.frameLocator('[data-window="help"] [data-name="brwWebBrowser"]');
+    await manual.locator('a[href="start.htm"]').first().click();
+    await waitFor(page, () => /start\.htm$/.test(document.querySelector('[data-name="brwWebBrowser"]').contentWindow.location.href), 'the manual page linked');
+    await element(page, 'help', 'Back').click();
+    await waitFor(page, () => /index\.htm$/.test(document.querySelector('[data-name="brwWebBrowser"]').contentWindow.location.href), 'Back to the start page');
+    await screenshot(page, 'manual');
+    await element(page, 'help', 'Command1').click();
 
     await openPractice(page);
     assert.equal(await page.locator('[data-window="kidou"]').count(), 0, 'the launcher is unloaded');
@@ -80,7 +94,7 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
 });
 
 test('a manual lot played with the pointer gives the record the core gives for the same events', async () => {
-  await withBrowser({}, async (context) => {
+  await withBrowser({ hasTouch: true }, async (context) => {
     const seed = 11;
     const { page, faults } = await open(context, site.origin, `?seed=${seed}`);
     await openPractice(page);
@@ -96,7 +110,7 @@ test('a manual lot played with the pointer gives the record the core gives for t
     await button('Command12').click(); // a bid while the price climbs
     await page.waitForTimeout(200);
     await button('Command2').click(); // the operator stops the clock
-    await hold(page, button('Command12'), 700); // held with the clock stopped: it climbs
+    await touchHold(page, button('Command12'), 700); // held by a finger, the clock stopped: it climbs
     await hold(page, button('Command13'), 500); // the others raise
     const away = await button('Command14').boundingBox();
     // Held again and let go off the button: the release ends the hold, and there is no click.
