@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The page's start: take the one-copy lock, show the launcher at once and load the core behind it.
+// The page's start: show the launcher at once; ask for the one-copy lock and load the core behind
+// it, since only the practice screen needs them.
 
 import { holdTheOnlyCopy } from './lock.js';
 import { Sounds } from './sounds.js';
@@ -13,20 +14,19 @@ function seedFromAddress() {
   return Number.isSafeInteger(seed) && seed > 0 ? seed : 0;
 }
 
-const lock = await holdTheOnlyCopy();
+const lock = holdTheOnlyCopy();
 const seed = seedFromAddress();
 const replay = seed > 0 ? { events: [], now: () => -1 } : null;
 if (replay) window.kobaruReplay = replay;
 
 const core = import('../kobaru.mjs').then((m) => m.default());
-const windows = new Windows(core, {
+const windows = new Windows(core, lock, {
   sounds: new Sounds(),
-  firstCopy: lock.firstCopy,
   seed,
   replay,
   // The program has ended: the page stays black, and another tab may start it.
   end: () => {
-    lock.release();
+    lock.then((held) => held.release());
     document.title = 'Kobaru';
   },
 });

@@ -11,14 +11,16 @@ import { PracticeScreen } from './practice.js';
 export class Windows {
   #open = new Map(); // 'launcher', 'practice', 'about', 'help' -> the window
   #core;
+  #lock;
   #options;
   #ended = false;
 
-  // `core` resolves to the WebAssembly module; `options` holds what the practice screen needs
-  // besides it (sounds, whether this is the first copy, a seed and an event log for tests) and
-  // `end`, run when the program ends.
-  constructor(core, options) {
+  // `core` resolves to the WebAssembly module, `lock` to the one-copy lock ({ firstCopy });
+  // `options` holds what the practice screen needs besides them (the sounds, and for tests a
+  // seed and a replay log) and `end`, run when the program ends.
+  constructor(core, lock, options) {
     this.#core = core;
+    this.#lock = lock;
     this.#options = options;
   }
 
@@ -30,9 +32,9 @@ export class Windows {
   async openPractice() {
     if (this.#ended) return;
     if (!this.#open.has('practice')) {
-      const core = await this.#core;
+      const [core, { firstCopy }] = await Promise.all([this.#core, this.#lock]);
       if (this.#open.has('practice') || this.#ended) return;
-      const screen = new PracticeScreen({ core, windows: this, ...this.#options });
+      const screen = new PracticeScreen({ core, windows: this, firstCopy, ...this.#options });
       this.#fill('practice', screen);
       await screen.load(); // a second copy of the program closes it again here
     }
