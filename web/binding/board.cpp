@@ -85,18 +85,21 @@ val Board::entryEvents() {
 }
 
 void Board::press(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonHandlers(name); h && h->mouseDown)
-    deliver(wallNow, [this, h] { (form_.*(h->mouseDown))(); });
+  buttonEvent(name, &ButtonHandlers::mouseDown, wallNow);
 }
 
 void Board::release(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonHandlers(name); h && h->mouseUp)
-    deliver(wallNow, [this, h] { (form_.*(h->mouseUp))(); });
+  buttonEvent(name, &ButtonHandlers::mouseUp, wallNow);
 }
 
 void Board::click(const std::string& name, double wallNow) {
-  if (const ButtonHandlers* h = buttonHandlers(name); h && h->click)
-    deliver(wallNow, [this, h] { (form_.*(h->click))(); });
+  buttonEvent(name, &ButtonHandlers::click, wallNow);
+}
+
+void Board::buttonEvent(const std::string& name, Handler ButtonHandlers::*event, double wallNow) {
+  const ButtonHandlers* h = buttonHandlers(name);
+  if (!h || !(h->*event)) return;
+  deliver(wallNow, [this, handler = h->*event] { (form_.*handler)(); });
 }
 
 void Board::keyPress(const std::string& name, int key, double wallNow) {
@@ -107,8 +110,9 @@ void Board::keyPress(const std::string& name, int key, double wallNow) {
 }
 
 void Board::entryClick(const std::string& name, double wallNow) {
-  if (const EntryHandlers* h = entryHandlers(name); h && h->click)
-    deliver(wallNow, [this, h] { (form_.*(h->click))(); });
+  const EntryHandlers* h = entryHandlers(name);
+  if (!h || !h->click) return;
+  deliver(wallNow, [this, handler = h->click] { (form_.*handler)(); });
 }
 
 void Board::typed(const std::string& name, const std::string& text) {

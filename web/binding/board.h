@@ -11,6 +11,7 @@
 #include "element_state.h"
 #include "practice/clock_follower.h"
 #include "practice/form1.h"
+#include "practice/handlers.h"
 #include "web_host.h"
 
 namespace kobaru {
@@ -56,6 +57,8 @@ class Board {
   double now() const { return static_cast<double>(form_.scheduler.now()); }
 
  private:
+  using Handler = void (Form1::*)();
+  void buttonEvent(const std::string& name, Handler ButtonHandlers::*event, double wallNow);
   void deliver(double wallNow, const std::function<void()>& handler);
   ShownElement* shown(const std::string& name);
 

@@ -9,51 +9,35 @@ namespace {
 
 using emscripten::val;
 
-const char* kindName(Kind k) {
-  switch (k) {
-    case Kind::Label:
-      return "label";
-    case Kind::Button:
-      return "button";
-    case Kind::TextBox:
-      return "textbox";
-    case Kind::Picture:
-      return "picture";
-    case Kind::Line:
-      break;
-  }
-  return "line";
-}
+template <typename Enum>
+struct Named {
+  Enum value;
+  const char* name;
+};
 
-const char* faceName(Face f) {
-  switch (f) {
-    case Face::Gothic:
-      return "gothic";
-    case Face::PGothic:
-      return "pgothic";
-    case Face::PMincho:
-      return "pmincho";
-    case Face::Default:
-      break;
-  }
-  return "default";
-}
+// The names the page knows the kinds, faces and alignments by.
+constexpr Named<Kind> kKinds[] = {{Kind::Label, "label"},
+                                  {Kind::Button, "button"},
+                                  {Kind::TextBox, "textbox"},
+                                  {Kind::Picture, "picture"},
+                                  {Kind::Line, "line"}};
+constexpr Named<Face> kFaces[] = {{Face::Default, "default"},
+                                  {Face::Gothic, "gothic"},
+                                  {Face::PGothic, "pgothic"},
+                                  {Face::PMincho, "pmincho"}};
+constexpr Named<Align> kAlignments[] = {
+    {Align::Left, "left"}, {Align::Centre, "center"}, {Align::Right, "right"}};
 
-const char* alignName(Align a) {
-  switch (a) {
-    case Align::Centre:
-      return "center";
-    case Align::Right:
-      return "right";
-    case Align::Left:
-      break;
-  }
-  return "left";
+template <typename Enum, std::size_t N>
+val nameOf(const Named<Enum> (&table)[N], Enum value) {
+  for (const auto& entry : table)
+    if (entry.value == value) return val(entry.name);
+  return val(table[0].name);
 }
 
 val fontOf(const Font& f) {
   val font = val::object();
-  font.set("face", val(faceName(f.face)));
+  font.set("face", nameOf(kFaces, f.face));
   font.set("size", f.size);
   font.set("bold", f.bold);
   return font;
@@ -66,7 +50,7 @@ void addLabel(val& s, const Label& l) {
   s.set("transparent", l.transparent);
   s.set("border", l.border);
   s.set("font", fontOf(l.font));
-  s.set("alignment", val(alignName(l.alignment)));
+  s.set("alignment", nameOf(kAlignments, l.alignment));
 }
 
 void addButton(val& s, const Button& b) {
@@ -81,7 +65,7 @@ void addTextBox(val& s, const TextBox& t) {
   s.set("backColor", t.backColor);
   s.set("locked", t.locked);
   s.set("font", fontOf(t.font));
-  s.set("alignment", val(alignName(t.alignment)));
+  s.set("alignment", nameOf(kAlignments, t.alignment));
   s.set("multiLine", t.multiLine);
   s.set("tabStop", t.tabStop);
 }
@@ -121,7 +105,7 @@ std::variant<Label, Button, TextBox, Picture, Line> snapshot(const Element& e) {
 val stateOf(const Element& e) {
   val s = val::object();
   s.set("name", e.name);
-  s.set("kind", val(kindName(e.kind)));
+  s.set("kind", nameOf(kKinds, e.kind));
   s.set("left", e.left);
   s.set("top", e.top);
   s.set("width", e.width);

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The version window about.
 
-import { framedWindow } from './window_frame.js';
+import { FramedWindow } from './window_frame.js';
 
 // The maker's details; the addresses are placeholders under a reserved example domain.
 const kMaker = ['Tessaly', '〒100-0000 東京都千代田区例町1-2-3', 'https://www.example.com/', 'info@example.com'];
 
-export class AboutWindow {
+export class AboutWindow extends FramedWindow {
   constructor(onClose) {
-    const frame = framedWindow('about', 'Kobaru - バージョン情報', onClose);
-    this.element = frame.element;
+    super('about', 'Kobaru - バージョン情報', onClose);
     const body = document.createElement('div');
     body.className = 'about';
     body.innerHTML =
@@ -22,11 +21,6 @@ export class AboutWindow {
     close.setAttribute('aria-label', '閉　じ　る');
     close.addEventListener('click', onClose);
     this.element.append(body);
-    this.centre = frame.centre;
     this.focus = () => close.focus();
-  }
-
-  destroy() {
-    this.element.remove();
   }
 }

@@ -16,20 +16,22 @@ function place(el, s) {
   el.style.height = `${pixels(s.height)}px`;
 }
 
-function common(el, s) {
-  el.style.display = s.visible ? '' : 'none';
-  el.setAttribute('aria-label', s.accessibleName);
+function created(tag, className, attributes = {}) {
+  const el = document.createElement(tag);
+  el.className = className;
+  Object.assign(el, attributes);
+  return el;
 }
 
+// Each kind of element: the DOM element made for it, and how a state of it is shown there (the
+// place, visibility and accessible name are shown alike for all).
+
 function label(s) {
-  const el = document.createElement('div');
-  el.className = 'label';
+  const el = created('div', 'label');
   if (!s.caption) el.setAttribute('role', 'img');
   return {
     el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
+    show(s) {
       el.textContent = s.caption;
       el.style.color = cssColor(s.foreColor);
       el.style.background = s.transparent ? 'transparent' : cssColor(s.backColor);
@@ -53,14 +55,10 @@ function clipToWholeLines(el, s) {
 }
 
 function button() {
-  const el = document.createElement('button');
-  el.type = 'button';
-  el.className = 'button';
+  const el = created('button', 'button', { type: 'button' });
   return {
     el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
+    show(s) {
       el.textContent = s.caption;
       el.style.background = cssColor(s.backColor);
       el.style.font = cssFont(s.font);
@@ -68,76 +66,51 @@ function button() {
   };
 }
 
-function boxColours(el, s) {
+function showBox(el, s) {
   el.style.color = cssColor(s.foreColor);
   el.style.background = cssColor(s.backColor);
   el.style.font = cssFont(s.font);
   el.style.textAlign = s.alignment;
 }
 
-// The bid record: appended to by the core, scrolled to its newest line.
-function record() {
-  const el = document.createElement('textarea');
-  el.className = 'record';
-  el.readOnly = true;
-  el.spellcheck = false;
-  el.wrap = 'off';
+// A box the trainee can focus: the bid record (scrolled to its newest line after each change) or
+// an entry to type into.
+function focusable(el, scrollToEnd) {
   return {
     el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
-      boxColours(el, s);
-      el.tabIndex = s.tabStop ? 0 : -1;
-      if (el.value !== s.text) {
-        el.value = s.text;
-        el.scrollTop = el.scrollHeight;
-      }
-    },
-  };
-}
-
-// An entry the trainee types into.
-function entry() {
-  const el = document.createElement('input');
-  el.type = 'text';
-  el.className = 'entry';
-  el.spellcheck = false;
-  el.autocomplete = 'off';
-  return {
-    el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
-      boxColours(el, s);
+    show(s) {
+      showBox(el, s);
       el.readOnly = s.locked;
       el.tabIndex = s.tabStop ? 0 : -1;
-      if (el.value !== s.text) el.value = s.text;
+      if (el.value === s.text) return;
+      el.value = s.text;
+      if (scrollToEnd) el.scrollTop = el.scrollHeight;
     },
   };
 }
 
 // A box only the handlers write: the board's digits and displays.
 function box() {
-  const el = document.createElement('div');
-  el.className = 'box';
+  const el = created('div', 'box');
   el.setAttribute('role', 'textbox');
   el.setAttribute('aria-readonly', 'true');
   return {
     el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
-      boxColours(el, s);
+    show(s) {
+      showBox(el, s);
       el.textContent = s.text;
     },
   };
 }
 
+function textBox(s) {
+  if (s.multiLine) return focusable(created('textarea', 'record', { spellcheck: false, wrap: 'off' }), true);
+  if (!s.locked) return focusable(created('input', 'entry', { type: 'text', spellcheck: false, autocomplete: 'off' }), false);
+  return box();
+}
+
 function picture() {
-  const el = document.createElement('img');
-  el.className = 'picture';
-  el.draggable = false;
+  const el = created('img', 'picture', { draggable: false });
   // A missing picture shows nothing, as a cleared one does.
   el.addEventListener('error', () => {
     el.style.visibility = 'hidden';
@@ -147,9 +120,7 @@ function picture() {
   });
   return {
     el,
-    apply(s) {
-      place(el, s);
-      common(el, s);
+    show(s) {
       el.alt = s.accessibleName;
       if (!s.picture) {
         el.removeAttribute('src');
@@ -171,8 +142,9 @@ function line() {
   el.append(stroke);
   return {
     el,
-    apply(s) {
-      common(el, s);
+    // A line's place follows from its ends and its width.
+    place: false,
+    show(s) {
       const pad = s.borderWidth;
       const x = Math.min(pixels(s.x1), pixels(s.x2)) - pad;
       const y = Math.min(pixels(s.y1), pixels(s.y2)) - pad;
@@ -192,17 +164,18 @@ function line() {
   };
 }
 
-function textBox(s) {
-  if (s.multiLine) return record();
-  return s.locked ? box() : entry();
-}
-
 const kMakers = { label, button, textbox: textBox, picture, line };
 
 // The view of one element: its DOM element and the function that shows a new state of it.
 export function viewOf(state) {
-  const view = kMakers[state.kind](state);
-  view.el.dataset.name = state.name;
-  view.apply(state);
-  return view;
+  const { el, show, place: placed = true } = kMakers[state.kind](state);
+  el.dataset.name = state.name;
+  const apply = (s) => {
+    if (placed) place(el, s);
+    el.style.display = s.visible ? '' : 'none';
+    el.setAttribute('aria-label', s.accessibleName);
+    show(s);
+  };
+  apply(state);
+  return { el, apply };
 }

@@ -2,7 +2,7 @@
 // The manual viewer help: the manual's own HTML pages in a frame, with Back and Forward, the
 // address box and the close button. Only the site's own pages are shown.
 
-import { framedWindow } from './window_frame.js';
+import { FramedWindow } from './window_frame.js';
 
 const kStartPage = 'help/index.htm';
 const kWidth = 850;
@@ -12,18 +12,16 @@ const kMissingPage =
   '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"></head><body>' +
   '<h2>ページを表示できません</h2><p></p></body></html>';
 
-export class HelpWindow {
+export class HelpWindow extends FramedWindow {
   #frame;
   #history = []; // addresses visited, in order
   #at = -1;
   #stepping = false; // a Back or Forward is under way: its page is no new visit
 
   constructor(onClose) {
-    const frame = framedWindow('help', '使用方法 Kobaru - Tessaly', onClose);
-    this.element = frame.element;
+    super('help', '使用方法 Kobaru - Tessaly', onClose);
     this.element.style.width = `${Math.min(kWidth, window.innerWidth)}px`;
     this.element.style.height = `${Math.min(kHeight, window.innerHeight)}px`;
-    this.centre = frame.centre;
 
     const body = document.createElement('div');
     body.className = 'help';
@@ -57,10 +55,6 @@ export class HelpWindow {
     this.#frame.addEventListener('load', () => this.#loaded());
     this.focus = () => address.focus();
     this.#navigate(start);
-  }
-
-  destroy() {
-    this.element.remove();
   }
 
   // Goes to the address typed or chosen; anything outside the site, or a page it does not have,

@@ -2,7 +2,19 @@
 // A window of its own size over the page, with its caption bar: it opens centred and can be
 // dragged by the bar; the close box unloads it.
 
-export function framedWindow(name, caption, onClose) {
+export class FramedWindow {
+  constructor(name, caption, onClose) {
+    const { element, centre } = framed(name, caption, onClose);
+    this.element = element;
+    this.centre = centre;
+  }
+
+  destroy() {
+    this.element.remove();
+  }
+}
+
+function framed(name, caption, onClose) {
   const element = document.createElement('div');
   element.className = 'window';
   element.dataset.window = name;
