@@ -3,13 +3,16 @@
 // with a real pointer and compared with the core, one copy at a time, the magnification.
 
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { launch } from './browser.mjs';
-import { serveSite } from './server.mjs';
+import { kSite, serveSite } from './server.mjs';
 import { element, hold, lines, open, replayed, screenshot, snapshot, touchHold, waitFor } from './session.mjs';
 
 let site;
 before(async () => {
+  if (!fs.existsSync(path.join(kSite, 'index.html'))) throw new Error(`no site in ${kSite}: run scripts/web build`);
   site = await serveSite();
 });
 after(async () => {
