@@ -75,6 +75,12 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
     assert.equal(kinds.Text7, 'input');
     assert.equal(kinds.Command12, 'button');
     assert.equal(await element(page, 'Form1', 'modo10').textContent(), 'デモモード');
+    // The board's own faces, shipped with the site, not whatever the computer has.
+    const faces = await page.evaluate(async () => {
+      await document.fonts.ready;
+      return [...document.fonts].map((f) => `${f.family} ${f.status}`).sort();
+    });
+    assert.deepEqual(faces, ['Kobaru Gothic loaded', 'Kobaru PGothic loaded', 'Kobaru PMincho loaded']);
 
     await waitFor(page, () => /スタート {2}/.test(document.querySelector('[data-name="ousatu"]').value), 'the first lot to start', undefined, 20_000);
     await page.waitForTimeout(1500);
