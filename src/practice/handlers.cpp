@@ -41,7 +41,8 @@ const EntryHandlers kEntries[] = {
 
 template <typename Handlers>
 const Handlers* named(std::span<const Handlers> table, std::string_view name) {
-  const auto it = std::ranges::find(table, name, &Handlers::name);
+  const auto it = std::find_if(table.begin(), table.end(),
+                               [name](const Handlers& h) { return h.name == name; });
   return it == table.end() ? nullptr : &*it;
 }
 

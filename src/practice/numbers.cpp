@@ -27,8 +27,13 @@ std::size_t digitsFrom(std::string_view s, std::size_t i) {
 // user locale (printf and strtod follow the process's locale), and both read and write exactly:
 // the nearest double to a decimal, the exact decimal of a double rounded to the digits asked for.
 std::string written(double value, std::ios_base::fmtflags format, int precision) {
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
+  // One stream, kept: making a stream and its locale costs more than the writing.
+  thread_local std::ostringstream out = [] {
+    std::ostringstream classic;
+    classic.imbue(std::locale::classic());
+    return classic;
+  }();
+  out.str(std::string());
   out.setf(format, std::ios_base::floatfield);
   out.precision(precision);
   out << value;
@@ -39,8 +44,13 @@ std::string written(double value, std::ios_base::fmtflags format, int precision)
 // optional exponent). Beyond the range of a double it gives the largest finite value; too small
 // to represent, 0.
 double readNumber(const std::string& number) {
-  std::istringstream in(number);
-  in.imbue(std::locale::classic());
+  thread_local std::istringstream in = [] {
+    std::istringstream classic;
+    classic.imbue(std::locale::classic());
+    return classic;
+  }();
+  in.clear();
+  in.str(number);
   double value = 0;
   in >> value;  // an overflow reads as the largest value or as infinity, depending on the library
   return std::isinf(value) ? std::numeric_limits<double>::max() : value;
