@@ -25,18 +25,20 @@ const kCompressed = new Set(['.html', '.htm', '.css', '.js', '.mjs', '.wasm', '.
 
 export const kSite = process.env.KOBARU_SITE ?? path.resolve(fileURLToPath(new URL('.', import.meta.url)), '../../build-web/site');
 
-// Resolves to { origin, sent(), requests, close() } once listening on a free port of 127.0.0.1.
-export function serveSite(root = kSite) {
+// Resolves to { origin, sent(), requests, close() } once listening on a free port of 127.0.0.1;
+// the site is served from the folder `folder` of the host ("/" for its root), nothing outside it.
+export function serveSite(root = kSite, folder = '/') {
   const requests = [];
   let sent = 0;
   const server = http.createServer((req, res) => {
     const url = new URL(req.url, 'http://127.0.0.1');
-    let file = path.join(root, decodeURIComponent(url.pathname));
-    if (!file.startsWith(root)) file = root; // nothing outside the site
-    if (fs.existsSync(file) && fs.statSync(file).isDirectory()) file = path.join(file, 'index.html');
+    const inside = url.pathname.startsWith(folder) ? url.pathname.slice(folder.length) : null;
+    let file = inside === null ? '' : path.join(root, decodeURIComponent(inside));
+    if (!file.startsWith(root)) file = ''; // nothing outside the site
+    if (file && fs.statSync(file, { throwIfNoEntry: false })?.isDirectory()) file = path.join(file, 'index.html');
     const ext = path.extname(file);
     requests.push(url.pathname);
-    if (!fs.existsSync(file) || !fs.statSync(file).isFile()) {
+    if (!file || !fs.statSync(file, { throwIfNoEntry: false })?.isFile()) {
       res.writeHead(404, { 'content-type': 'text/plain' });
       res.end('not found');
       return;
@@ -60,6 +62,7 @@ export function serveSite(root = kSite) {
     server.listen(0, '127.0.0.1', () => {
       resolve({
         origin: `http://127.0.0.1:${server.address().port}`,
+        url: `http://127.0.0.1:${server.address().port}${folder}`,
         requests,
         sent: () => sent,
         close: () => new Promise((done) => server.close(done)),

@@ -12,10 +12,11 @@ const here = fileURLToPath(new URL('.', import.meta.url));
 export const kReplay = process.env.KOBARU_REPLAY ?? path.resolve(here, '../../build-test/bin/kobaru_replay');
 export const kScreenshots = process.env.KOBARU_SCREENSHOTS ?? path.resolve(here, '../../build-web/screenshots');
 
-export async function open(context, origin, query = '') {
+// Opens the site `site` serves, with `query` after its address.
+export async function open(context, site, query = '') {
   const page = await context.newPage();
-  const faults = watch(page, origin);
-  await page.goto(`${origin}/${query}`);
+  const faults = watch(page, site.origin);
+  await page.goto(`${site.url}${query}`);
   await waitFor(page, () => document.querySelector('[data-window="kidou"]'), 'the launcher to open');
   return { page, faults };
 }

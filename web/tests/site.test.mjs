@@ -38,7 +38,7 @@ const lotEnded = () => /落札|流札/.test(document.querySelector('[data-window
 test('the launcher opens the practice screen, whose automatic practice plays a lot as the core does', async () => {
   await withBrowser({}, async (context) => {
     const seed = 7;
-    const { page, faults } = await open(context, site.origin, `?seed=${seed}`);
+    const { page, faults } = await open(context, site, `?seed=${seed}`);
     assert.equal(await page.title(), 'Kobaru - Tessaly');
     for (const [name, caption] of [['Command1', '練　習　開　始'], ['Command2', '使　用　方　法'], ['Command3', '終　　　　了'], ['Command4', 'バージョン情報']]) {
       assert.equal(await element(page, 'kidou', name).textContent(), caption);
@@ -105,7 +105,7 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
 test('a manual lot played with the pointer gives the record the core gives for the same events', async () => {
   await withBrowser({ hasTouch: true }, async (context) => {
     const seed = 11;
-    const { page, faults } = await open(context, site.origin, `?seed=${seed}`);
+    const { page, faults } = await open(context, site, `?seed=${seed}`);
     await openPractice(page);
     const button = (name) => element(page, 'Form1', name);
 
@@ -150,9 +150,9 @@ test('a manual lot played with the pointer gives the record the core gives for t
 
 test('a second tab is refused while the first plays; a message holds the board until closed', async () => {
   await withBrowser({}, async (context) => {
-    const first = await open(context, site.origin);
+    const first = await open(context, site);
     await openPractice(first.page);
-    const second = await open(context, site.origin);
+    const second = await open(context, site);
     await element(second.page, 'kidou', 'Command1').click();
     const notice = second.page.getByRole('alertdialog');
     await notice.waitFor({ timeout: 15_000 });
@@ -187,10 +187,11 @@ test('a second tab is refused while the first plays; a message holds the board u
   });
 });
 
-test('each window is magnified to the largest size that fits the viewport, and centred', async () => {
+test('each window is magnified to the largest size that fits the viewport, and centred, in any folder of a host', async () => {
+  const deep = await serveSite(kSite, '/training/kobaru/');
   for (const viewport of [{ width: 1600, height: 900 }, { width: 600, height: 1000 }]) {
     await withBrowser({ viewport }, async (context) => {
-      const { page, faults } = await open(context, site.origin);
+      const { page, faults } = await open(context, deep);
       const check = async (win, width, height) => {
         const factor = Math.min(viewport.width / width, viewport.height / height);
         const r = await page.locator(`[data-window="${win}"]`).boundingBox();
@@ -212,4 +213,6 @@ test('each window is magnified to the largest size that fits the viewport, and c
       assert.deepEqual(faults, []);
     });
   }
+  assert.ok(deep.requests.every((r) => r.startsWith('/training/kobaru/')), deep.requests.join(' '));
+  await deep.close();
 });
