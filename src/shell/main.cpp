@@ -4,9 +4,11 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "shell/runtimedir.h"
 #include "shell/windows.h"
 
 int main(int argc, char* argv[]) {
+  kobaru::provideRuntimeDirectory();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kobaru"));
   // Fusion paints buttons in the colours the board gives them, on every desktop.
