@@ -14,9 +14,9 @@ export class AboutWindow extends FramedWindow {
     body.innerHTML =
       '<div class="heading"><img src="kobaru.png" alt=""><span class="product">Ｋｏｂａｒｕ</span></div>' +
       '<div>Tessaly オークション応札練習ソフト</div><div class="maker">システム開発元</div>' +
-      kMaker.map(() => '<div class="line"></div>').join('') +
+      kMaker.map(() => '<div class="detail"></div>').join('') +
       '<hr><button type="button" data-name="Command1">閉　じ　る</button>';
-    body.querySelectorAll('.line').forEach((el, i) => (el.textContent = kMaker[i]));
+    body.querySelectorAll('.detail').forEach((el, i) => (el.textContent = kMaker[i]));
     const close = body.querySelector('[data-name="Command1"]');
     close.setAttribute('aria-label', '閉　じ　る');
     close.addEventListener('click', onClose);
