@@ -29,7 +29,7 @@ constexpr AwardText kAwardTexts[] = {
 void Form1::Command9_Click() {
   if (modo != 0) return;  // the automatic practice decides by its countdown
   simekiri = 1;           // before the sell-out this only closes the trainee's bidding
-  if (syuuryou == 0 && urikirityuu == 1) rakusatusyori();
+  if (!lotEnded() && soldOut()) rakusatusyori();
 }
 
 void Form1::rakusatusyori() {
@@ -53,17 +53,16 @@ void Form1::award(Ending ending) {
   kenri2.visible = false;
   host_.playSound(rakusatuwav);
 
-  const bool traineeWins = taninkenri == 0;
+  const bool traineeWins = traineeHoldsRight();
   if (traineeWins) {
-    Command14.backColor = kRed;
+    lightTwin(Command14);
     Timer5.setEnabled(true);
     Timer5.setInterval(kReminderMs);  // beeps until the trainee confirms
   } else {
-    Command14.backColor = kSilver;
-    Command10.backColor = kRed;
+    lightTwin(Command10);
   }
   for (Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) t->setEnabled(false);
-  if (ending == Ending::Decision) Timer17.setEnabled(false);
+  leaveEndedLot();
 
   tenmei1.visible = true;
   if (traineeWins) {

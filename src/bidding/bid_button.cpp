@@ -26,17 +26,17 @@ void Form1::redFlash() {
 }
 
 void Form1::Command12_MouseDown() {
-  if (simekiri != 0) return;
+  if (biddingClosed()) return;
   // Holding the button with the clock stopped sets it climbing until the release.
-  if (!(serityuu == 1 && urikirityuu == 0 && !Timer1.enabled() && osityuu == 0)) return;
+  if (!(auctionInProgress() && !soldOut() && !clockRuns() && osityuu == 0)) return;
   taninkenri = 0;
   osityuu = 1;
   runClock(kHeldFlickerMs);
 }
 
 void Form1::Command12_MouseUp() {
-  if (simekiri != 0) return;
-  if (!(serityuu == 1 && urikirityuu == 0 && Timer1.enabled() && osityuu == 1)) return;
+  if (biddingClosed()) return;
+  if (!(auctionInProgress() && !soldOut() && clockRuns() && osityuu == 1)) return;
   taninkenri = 0;
   osityuu = 0;
   stopClock();
@@ -46,26 +46,26 @@ void Form1::Command12_MouseUp() {
 }
 
 void Form1::Command12_Click() {
-  if (simekiri != 0) return;
+  if (biddingClosed()) return;
   // The first click after another buyer's raise restarts the countdown, later ones do not.
   if (kaisinaosi != 0) {
     restartCountdown();
     kaisinaosi = 0;
   }
-  if (serityuu != 1) return;
-  const bool clockRuns = Timer1.enabled();
-  if (urikirityuu == 0) {
+  if (!auctionInProgress()) return;
+  const bool running = clockRuns();
+  if (!soldOut()) {
     // A bid at the running price; with the clock stopped, press and release did the work.
-    if (clockRuns && osityuu == 0) {
+    if (running && osityuu == 0) {
       taninkenri = 0;
       recordBid(labels::kYou);
       showSellOut(SellOut::Impossible);
     }
     return;
   }
-  if (clockRuns) return;
+  if (running) return;
   // One-position stage: a click takes the right, one position up if another buyer holds it.
-  if (taninkenri == 0) {
+  if (traineeHoldsRight()) {
     redFlash();
     kakakuman = kakaku / 10;
     kirokukakaku = priceText(kakakuman);
@@ -88,8 +88,8 @@ void Form1::Command12_Click() {
 void Form1::Command13_MouseDown() {
   restartCountdown();
   kaisinaosi = 1;
-  if (syuuryou == 1) return;
-  if (urikirityuu == 0 && Timer1.enabled()) return;  // the others join the running rise
+  if (lotEnded()) return;
+  if (!soldOut() && clockRuns()) return;  // the others join the running rise
   taninkenri = 1;
   syudouseri = 1;
   kenrikesu();
@@ -97,8 +97,8 @@ void Form1::Command13_MouseDown() {
 }
 
 void Form1::Command13_MouseUp() {
-  if (syuuryou == 1) return;
-  if (urikirityuu == 0 && Timer1.enabled() && syudouseri == 0) {
+  if (lotEnded()) return;
+  if (!soldOut() && clockRuns() && syudouseri == 0) {
     // The others' bid at the running price; the clock runs on.
     recordBid(labels::kOther);
     Command8.caption = "うりきり不可";
@@ -107,7 +107,7 @@ void Form1::Command13_MouseUp() {
   }
   stopClock();
   steadyRedLamp();
-  if (urikirityuu == 0) {
+  if (!soldOut()) {
     recordBid(labels::kContinuousCO);
     showSellOut(SellOut::Possible);
   } else {

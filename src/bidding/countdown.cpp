@@ -48,7 +48,7 @@ void Form1::Timer6_Timer() {
   Timer7.setEnabled(false);
   ketteikaisuu = 0;
   simekiri = 1;
-  if (syuuryou == 0 && urikirityuu == 1) {
+  if (!lotEnded() && soldOut()) {
     rakusatusyori();
     nokori2.text = "決定";
     nokori.visible = false;

@@ -13,7 +13,7 @@ void Form1::urikirisengen() {
   lightSellOutSign();
   host_.playSound(sutatowav);
   recordLine(labels::kSellOut);
-  if (taninkenri == 0) {
+  if (traineeHoldsRight()) {
     kenrihyouji();
   } else {
     kenri.caption.clear();
@@ -29,7 +29,7 @@ void Form1::lightSellOutSign() {
 }
 
 void Form1::Command8_Click() {
-  if (urikirityuu == 1) return;
+  if (soldOut()) return;
   // Only a clock standing on a bid can be sold out.
   if (kakaku / 10 != ousatukakaku) {
     showSellOut(SellOut::Impossible);
@@ -38,7 +38,7 @@ void Form1::Command8_Click() {
   urikirisengen();
   Timer11.setEnabled(false);
   // The automatic practice has no operator to press the decision: it counts down instead.
-  if (modo == 2) nokorikaisi();
+  if (fullAutomatic()) nokorikaisi();
 }
 
 // The sell-out two seconds after a re-auction stop.
@@ -51,7 +51,7 @@ void Form1::Timer15_Timer() {
   showSellOut(SellOut::Declared);
   urikirityuu = 1;
   syudouseri = 1;
-  if (modo == 2) nokorikaisi();  // otherwise nothing would ever decide the lot
+  if (fullAutomatic()) nokorikaisi();  // otherwise nothing would ever decide the lot
 }
 
 void Form1::Command20_Click() {
@@ -67,7 +67,7 @@ void Form1::Command20_Click() {
 
 void Form1::Command21_Click() {
   hojonasi = 0;
-  nokori.visible = nokori2.visible = modo == 2;
+  nokori.visible = nokori2.visible = fullAutomatic();
   kenriiro = kRed;
   Label20.backColor = kBlack;
   Label21.backColor = kRed;

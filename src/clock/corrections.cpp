@@ -27,7 +27,7 @@ void Form1::awaitRestart() {
 }
 
 void Form1::backOff(double amount) {
-  if (Timer1.enabled() || urikirityuu == 1) return;
+  if (clockRuns() || soldOut()) return;
   sutatofuka = 0;
   awaitRestart();
   kakaku -= amount;
@@ -50,12 +50,12 @@ void Form1::Command7_Click() {
 }
 
 bool Form1::restart(const char* label) {
-  if (sutatofuka == 1) return false;
+  if (startLocked()) return false;
   sutatofuka = 1;
   simekiri = 0;
   syudouseri = 0;
   // Refused while the clock runs or the lot is sold out, but the lock stays set.
-  if (Timer1.enabled() || urikirityuu == 1) return false;
+  if (clockRuns() || soldOut()) return false;
   Command7.backColor = kLightCyan;
   urikirityuu = 0;
   osityuu = 0;
@@ -65,6 +65,7 @@ bool Form1::restart(const char* label) {
   runClock(kRestartFlickerMs);
   saiserikakaku = kakaku;
   recordLine(label);
+  if (Timer18.enabled()) beginLotWatch();  // run by hand during the start countdown
   return true;
 }
 
@@ -106,7 +107,7 @@ void Form1::Timer14_Timer() {
   Timer14.setEnabled(false);
   // A click on a twin button or a key in an entry may have locked Start meanwhile; a lot the
   // operator has already set going again is not restarted twice.
-  if (!Timer1.enabled() && urikirityuu == 0) sutatofuka = 0;
+  if (!clockRuns() && !soldOut()) sutatofuka = 0;
   if (restart(labels::kAutoRestart)) runReauctionWatch();
 }
 

@@ -33,14 +33,14 @@ void Form1::Timer2_Timer() {
 }
 
 void Form1::Command2_Click() {
-  if (!Timer1.enabled()) return;
+  if (!clockRuns()) return;
   stopClock();
   showLamp(Lamp::Green);
   recordLine(labels::kStopCO);
 }
 
 void Form1::Command15_Click() {
-  if (!Timer1.enabled()) return;
+  if (!clockRuns()) return;
   Timer1.setEnabled(true);
   Timer1.setInterval(3 * kankaku);
   Timer2.setEnabled(true);
@@ -51,10 +51,10 @@ void Form1::Command15_Click() {
 void Form1::Command3_Click() {
   restartCountdown();
   kaisinaosi = 1;
-  if (syuuryou == 1) return;
+  if (lotEnded()) return;
 
   // Untouched, the running clock carries the others' bids: the press marks one, without a step.
-  if (syudouseri == 0 && urikirityuu == 0 && Timer1.enabled()) {
+  if (syudouseri == 0 && !soldOut() && clockRuns()) {
     recordBid(labels::kOther);
     showSellOut(SellOut::Impossible);
     return;
@@ -68,7 +68,7 @@ void Form1::Command3_Click() {
   randomLamp();
   Timer3.setEnabled(true);
   Timer3.setInterval(kFlashMs);
-  if (urikirityuu == 0) {
+  if (!soldOut()) {
     showSellOut(SellOut::Possible);
     Command9.backColor = kSilver;
     Command22.backColor = kLightRed;
@@ -99,7 +99,7 @@ void Form1::Timer4_Timer() {
 void Form1::Timer17_Timer() {
   // Raise unless the sell-out is declared and another buyer already holds the right.
   const auto raiseForOthers = [this] {
-    if (!(urikirityuu == 1 && taninkenri == 1)) Command3_Click();
+    if (!(soldOut() && taninkenri == 1)) Command3_Click();
   };
   switch (copatan) {
     case 0:
@@ -116,14 +116,14 @@ void Form1::Timer17_Timer() {
       break;
     }
     case 2:
-      if (urikirityuu == 1) {
+      if (soldOut()) {
         Timer17.setEnabled(false);
       } else {
         Command3_Click();
       }
       break;
     case 4:
-      if (Timer1.enabled()) {
+      if (clockRuns()) {
         Command3_Click();
       } else {
         Timer17.setEnabled(false);

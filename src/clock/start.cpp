@@ -13,8 +13,10 @@ constexpr Color kStartSignBack = 0x404040;
 }  // namespace
 
 void Form1::Command1_Click() {
-  if (sutatofuka == 1) return;
-  if (modo != 2) {
+  if (startLocked()) return;
+  // The automatic cycle goes on to the next lot; only the operator's own hand runs a lot again.
+  if (fullAutomatic() && lotEnded()) return;
+  if (!fullAutomatic()) {
     commonStart();  // the operator's own lot: nothing is checked
     return;
   }
@@ -39,6 +41,7 @@ void Form1::Command1_Click() {
   Timer9.setInterval(kankaku);
   Timer17.setEnabled(true);
   Timer17.setInterval(7 * kankaku);
+  if (Timer18.enabled()) beginLotWatch();  // started by hand during the start countdown
 }
 
 void Form1::commonStart() {
@@ -65,9 +68,13 @@ void Form1::commonStart() {
   host_.playSound(sutatowav);
   lightStartSign();
 
-  // An emptied speed entry would leave the automatic practice frozen with every clock at 0.
-  if (modo == 2 && !(numericValue(Text7.text) > 0)) Text7.text = kStandardSpeed;
+  // A tick that rounds to 0 ms would stand the clock still while the slowed clock and the
+  // simulated operator, at three and seven times the tick, still run: such a speed counts as
+  // none, and the automatic practice, with nobody at the operator's panel, takes the standard.
+  const auto clockStands = [](double speed) { return Timer::wholeMilliseconds(speed * 1000) == 0; };
+  if (fullAutomatic() && clockStands(numericValue(Text7.text))) Text7.text = kStandardSpeed;
   sokudo = numericValue(Text7.text);
+  if (clockStands(sokudo) && sokudo > 0) sokudo = 0;
   kankaku = sokudo * 1000;
 
   runClock(50);

@@ -29,7 +29,7 @@ void Form1::mikiri(const char* label) {
 }
 
 void Form1::Command24_Click() {
-  if (modo == 0 && urikirityuu != 1 && serityuu != 0) mikiri(labels::kCutOffCO);
+  if (modo == 0 && !soldOut() && auctionInProgress()) mikiri(labels::kCutOffCO);
 }
 
 void Form1::Timer12_Timer() {
@@ -48,13 +48,13 @@ void Form1::Timer12_Timer() {
   if (!(mikirikakaku < recordedPrice())) return;
   Timer12.setEnabled(false);
   simekiri = 1;
-  if (syuuryou == 1) return;
+  if (lotEnded()) return;
   award(Ending::CutOff);
 }
 
 // Three seconds after an automatic cut-off that nobody took: no sale, and the next lot.
 void Form1::Timer21_Timer() {
-  if (syuuryou == 1) {
+  if (lotEnded()) {
     mikirikaisuu = 0;
     Timer21.setEnabled(false);
     return;
@@ -68,7 +68,7 @@ void Form1::Timer21_Timer() {
   urikirityuu = 0;
   serityuu = 1;
   Command22_Click();
-  if (modo == 2) Command26_Click();
+  if (fullAutomatic()) Command26_Click();
 }
 
 }  // namespace kobaru

@@ -67,9 +67,17 @@ void Form1::Timer18_Timer() {
   Timer18.setEnabled(false);
   Label27.visible = false;
   // A click on a twin button or a key in an entry may have locked Start meanwhile; a lot
-  // already started by hand is not started twice.
-  if (serityuu == 0) sutatofuka = 0;
+  // already started by hand, running or ended, is not started again.
+  if (!auctionInProgress() && !lotEnded()) sutatofuka = 0;
   Command1_Click();
+  beginLotWatch();
+}
+
+// The start countdown is over, whether it ran out or the lot was started by hand before: the lot
+// watch begins. A countdown left running could start the lot again once a back-off unlocked it.
+void Form1::beginLotWatch() {
+  Timer18.setEnabled(false);
+  Label27.visible = false;
   Timer19.setEnabled(true);
   Timer19.setInterval(kankaku);
   demokaisuu = 0;
@@ -79,11 +87,20 @@ void Form1::Timer19_Timer() {
   if (Command10.backColor == kRed) {
     Timer19.setEnabled(false);
     Command10_Click();
-    demokaisuu = 0;
-    Timer20.setEnabled(true);
+    awaitNextLot();
   } else if (Command14.backColor == kRed) {
     Timer19.setEnabled(false);  // the trainee's confirmation continues the cycle
   }
+}
+
+// The lot on the board has ended and been cleared: the next one follows after the countdown. A
+// start countdown still running belongs to the cleared lot and stops.
+void Form1::awaitNextLot() {
+  Timer18.setEnabled(false);
+  Label27.visible = false;
+  Timer19.setEnabled(false);
+  demokaisuu = 0;
+  Timer20.setEnabled(true);
 }
 
 void Form1::Timer20_Timer() {

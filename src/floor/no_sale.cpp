@@ -8,6 +8,7 @@ namespace kobaru {
 
 void Form1::ryuusatu(bool withFinalBidLine) {
   for (Timer* t : {&Timer1, &Timer2, &Timer11, &Timer12}) t->setEnabled(false);
+  leaveEndedLot();
   sutatofuka = 1;
   recordLine(labels::kNoSale);
   saisyuuousatu = priceText(ousatukakaku);
@@ -25,12 +26,12 @@ void Form1::ryuusatu(bool withFinalBidLine) {
   Command8.caption = "スタート可能";
   Command8.backColor = kLightCyan;
   syuuryou = 1;
-  Command10.backColor = kRed;  // the next lot is the way on
+  lightTwin(Command10);  // the next lot is the way on
 }
 
 void Form1::Command22_Click() {
   simekiri = 1;
-  if (urikirityuu == 0 && serityuu == 1) ryuusatu(true);
+  if (!soldOut() && auctionInProgress()) ryuusatu(true);
 }
 
 // The seller lets a stopped re-auction go unsold, two seconds after the stop.

@@ -30,14 +30,14 @@ void Form1::Timer9_Timer() {
   } else if (kakaku > urikiri + kFarPastReserve) {
     Timer9.setEnabled(false);
     simekiri = 1;
-    if (urikirityuu == 0 && serityuu == 1) ryuusatu(true);
+    if (!soldOut() && auctionInProgress()) ryuusatu(true);
     Timer17.setEnabled(false);
   }
 }
 
 void Form1::Timer8_Timer() {
   if (!(urikiri < recordedPrice())) return;
-  if (urikirityuu == 1) {
+  if (soldOut()) {
     Timer8.setEnabled(false);
     Timer10.setEnabled(false);
     return;
@@ -67,10 +67,19 @@ void Form1::Timer10_Timer() {
   Timer8.setEnabled(false);
   Timer17.setEnabled(false);
   simekiri = 1;
-  if (urikirityuu == 0 && serityuu == 1) {
+  if (!soldOut() && auctionInProgress()) {
     ryuusatu(true);
     teisikaisuu = 0;
   }
+}
+
+// The lot has ended: the simulated floor and operator, the automatic re-auction and the
+// cut-off's timeout leave it alone. Left running, they would bid on, sell out, restart or end
+// the lot again once its end was cleared for the next one.
+void Form1::leaveEndedLot() {
+  for (Timer* t :
+       {&Timer8, &Timer9, &Timer10, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17, &Timer21})
+    t->setEnabled(false);
 }
 
 }  // namespace kobaru

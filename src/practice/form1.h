@@ -31,74 +31,77 @@ class Form1 {
 
   Scheduler scheduler;
 
+  // The screen's state. Flags hold 0 or 1; prices count thousands of yen (200 is 200,000 yen)
+  // unless marked as ten-thousands, the unit of the bid record.
+
   // --- Mode and lot conditions
-  int modo = 0;  // 0 manual, 2 full-automatic
-  int settei = 0;
-  int sutatofuka = 0;
-  double syuppinbangou = 0;
-  double kakaku = 0;  // thousands of yen
-  double urikiri = 0;
-  double meyasuti = 0;  // ten-thousands of yen
-  int teisihaba = 0;
-  double sokudo = 0;   // seconds
-  double kankaku = 0;  // milliseconds
+  int modo = 0;        // mode: 0 manual ("手動モード"), 2 full-automatic ("デモモード")
+  int settei = 0;      // flag: the manual lot's conditions are set; preparation refused
+  int sutatofuka = 0;  // flag: start lock, Start and Restart do nothing
+  double syuppinbangou = 0;  // number of the lot on the board; 1000 after a reset
+  double kakaku = 0;         // price of the auction clock
+  double urikiri = 0;        // sell-out (reserve) price the floor works with; 0 = none
+  double meyasuti = 0;       // guide price shown on the board, ten-thousands of yen
+  int teisihaba = 0;         // margin below the reserve at which the clock stops: 11 or 33
+  double sokudo = 0;         // clock step from the speed entry, seconds
+  double kankaku = 0;        // clock step, milliseconds (sokudo x 1000, unrounded)
 
-  // --- Price display digits
-  double hyakuman = 0;
-  double jyuuman = 0;
-  double man = 0;
-  double sen = 0;
+  // --- Price display digits, written by hyouji
+  double hyakuman = 0;  // millions digit of the price
+  double jyuuman = 0;   // hundreds-of-thousands digit
+  double man = 0;       // ten-thousands digit
+  double sen = 0;       // thousands digit
 
-  // --- The lot under the hammer
-  int serityuu = 0;
-  int simekiri = 0;
-  int syuuryou = 0;
-  int urikirityuu = 0;
-  int taninkenri = 0;
-  int syudouseri = 0;
-  int osityuu = 0;
-  int kaisinaosi = 0;
+  // --- The lot under the hammer (flags)
+  int serityuu = 0;     // the auction of the lot is in progress
+  int simekiri = 0;     // bidding closed: the trainee's bid button does nothing
+  int syuuryou = 0;     // the lot has ended: decided, awarded or unsold
+  int urikirityuu = 0;  // the sell-out is declared: the lot goes to the holder of the right
+  int taninkenri = 0;   // another buyer holds the right (0: the trainee does)
+  int syudouseri = 0;   // an operator step, continuous raise or sell-out since the (re)start
+  int osityuu = 0;      // the trainee's held bid button drives the clock
+  int kaisinaosi = 0;   // another buyer raised since the countdown last restarted
 
   // --- Prices and texts of the bid record
-  double kakakuman = 0;
-  std::string kirokukakaku;
-  std::string kirokumei;
-  double ousatukakaku = 0;
-  double sutatokakaku = 0;
-  double saiserikakaku = 0;
-  double mikirikakaku = 0;
-  std::string saisyuuousatu;
+  double kakakuman = 0;       // price of the newest record line, ten-thousands of yen
+  std::string kirokukakaku;   // its price text, "###.0"
+  std::string kirokumei;      // its label
+  double ousatukakaku = 0;    // price of the last recorded bid, ten-thousands of yen
+  double sutatokakaku = 0;    // start price of the lot, ten-thousands of yen
+  double saiserikakaku = 0;   // price at which the last re-auction restarted
+  double mikirikakaku = 0;    // price at the cut-off
+  std::string saisyuuousatu;  // price text of a no sale's final-bid line
 
-  // --- Counters of the timer-driven sequences
-  int ketteikaisuu = 0;
-  int urikirikaisuu = 0;
-  int ryuusatukaisuu = 0;
-  int mikirikaisuu = 0;
-  int teisikaisuu = 0;
-  int modosikaisuu = 0;
-  int saisutatokaisuu = 0;
-  int coranpu = 0;
-  int youranpu = 0;
-  int tenmetukaisuu = 0;
-  int demokaisuu = 0;
+  // --- Counters of the timer-driven sequences, in ticks of their timer
+  int ketteikaisuu = 0;     // seconds of the decision countdown (Timer6), 0 to 3
+  int urikirikaisuu = 0;    // Timer15 ticks before a delayed sell-out
+  int ryuusatukaisuu = 0;   // Timer16 ticks before a delayed no sale
+  int mikirikaisuu = 0;     // seconds of the cut-off timeout (Timer21)
+  int teisikaisuu = 0;      // seconds since the automatic stop (Timer10)
+  int modosikaisuu = 0;     // Timer13 ticks before the automatic step back
+  int saisutatokaisuu = 0;  // Timer14 ticks before the automatic restart
+  int coranpu = 0;          // Timer3 ticks of the lamp flash after an operator step
+  int youranpu = 0;         // Timer4 ticks of the red flash after the trainee's raise
+  int tenmetukaisuu = 0;    // blink phase of the cut-off watch (Timer12)
+  int demokaisuu = 0;       // seconds of the full-automatic countdowns (Timer18, Timer20)
 
   // --- Draws of the full-automatic practice
-  int copatan = 0;
-  double teisiue = 0;
-  double teisisita = 0;
-  int habaransuu = 0;
+  int copatan = 0;       // the simulated operator's raising pattern, 0 to 5
+  double teisiue = 0;    // pattern 1 stops raising at this price
+  double teisisita = 0;  // pattern 3 stops raising at this price
+  int habaransuu = 0;    // the draw that chose teisihaba
 
   // --- Bid assist
-  int hojonasi = 0;
-  Color kenriiro = kBlack;
+  int hojonasi = 0;         // flag: bid assist off, the countdown not shown
+  Color kenriiro = kBlack;  // colour of the right sign when the trainee gains the right
 
   // --- Files
-  std::string apppath;
-  std::string sutatowav;
-  std::string rakusatuwav;
-  std::string nagarewav;
-  int gazoubangou = 0;
-  std::string gazou;
+  std::string apppath;      // program folder with a trailing separator
+  std::string sutatowav;    // start cue
+  std::string rakusatuwav;  // award cue
+  std::string nagarewav;    // no-sale cue
+  int gazoubangou = 0;      // number of the lot picture
+  std::string gazou;        // path of the lot picture
 
   // --- Main price board
   Line Line1, Line2, Line3, Line4;
@@ -262,6 +265,16 @@ class Form1 {
   Element* element(std::string_view name) const;
 
  private:
+  // The flag tests the handlers share.
+  bool clockRuns() const { return Timer1.enabled(); }
+  bool fullAutomatic() const { return modo == 2; }
+  bool startLocked() const { return sutatofuka == 1; }
+  bool auctionInProgress() const { return serityuu == 1; }
+  bool biddingClosed() const { return simekiri != 0; }
+  bool lotEnded() const { return syuuryou == 1; }
+  bool soldOut() const { return urikirityuu == 1; }
+  bool traineeHoldsRight() const { return taninkenri == 0; }
+
   void layOut();
   Timer& addTimer(int number);
   void tick(int number);
@@ -292,8 +305,14 @@ class Form1 {
   // The guide price from the sell-out price, as the board shows it.
   void showGuidePrice();
   void redFlash();
+  // A lot has ended: `twin` (Command10 or Command14) turns red to clear it.
+  void lightTwin(Button& twin);
   // The picture and signs of the car shown next, once a lot has ended.
   void showNextLot();
+  void leaveEndedLot();
+  void beginLotWatch();
+  // The full-automatic cycle after a lot's end was cleared: the next-lot countdown.
+  void awaitNextLot();
   // A uniform draw in [0, 1), whatever the source hands out.
   double draw();
 

@@ -22,6 +22,12 @@ class Host {
   // The practice screen unloads itself.
   virtual void closePracticeScreen() = 0;
   virtual void showLauncher() = 0;
+  // Whether a regular file (not a folder, pipe or device) stands at the path. A host that cannot
+  // look sees none, so the lot picture stays the first one.
+  virtual bool isRegularFile(const std::string& path) {
+    (void)path;
+    return false;
+  }
 };
 
 }  // namespace kobaru

@@ -1,15 +1,33 @@
 // SPDX-License-Identifier: MIT
 // Putting a lot's conditions on the board, clearing it after the lot, and the panel's entries.
-#include <filesystem>
+#include <cmath>
 
 #include "practice/form1.h"
 #include "practice/numbers.h"
 
 namespace kobaru {
 
+namespace {
+
+// The four digit boxes of the board (百 十 万 ． 千) hold up to 9,999 thousand yen.
+constexpr double kLargestShownPrice = 9999;
+
+// The price an entry holds, in thousands of yen: its numeric value when the board can show it
+// (0 to kLargestShownPrice, in whole hundreds of yen), and otherwise 0, as for an empty entry.
+// Anything else would put several digits, a long fraction or an exponent's worth of digits into
+// one digit box, and a different number on the panel and in the record.
+double entryPrice(const std::string& text) {
+  const double value = numericValue(text);
+  const bool shown =
+      value >= 0 && value <= kLargestShownPrice && std::round(value * 10) / 10 == value;
+  return shown ? value + 0.0 : 0;  // + 0.0 makes a typed "-0" a plain 0
+}
+
+}  // namespace
+
 void Form1::Command11_Click() {
   if (sutatofuka != 1 || settei != 0) return;
-  if (modo == 2) {
+  if (fullAutomatic()) {
     settei = 0;
     sutatofuka = 1;
   } else {
@@ -43,8 +61,8 @@ void Form1::Command11_Click() {
   for (Label* l : {&tenmei1, &jibun, &tanin}) l->visible = false;
 
   teisikaisuu = 0;
-  kakaku = numericValue(Text6.text);
-  urikiri = numericValue(Text8.text);
+  kakaku = entryPrice(Text6.text);
+  urikiri = entryPrice(Text8.text);
 
   showGuidePrice();
 
@@ -72,9 +90,9 @@ void Form1::Command10_Click() {
   if (Command14.backColor == kRed) return;
   sutatofuka = 1;
   // The clock's ceiling ends a lot too, without a decision.
-  if (syuuryou != 1 && !(kakaku > 9992)) return;
+  if (!lotEnded() && !(kakaku > 9992)) return;
   settei = 0;
-  Command11.visible = modo != 2;
+  Command11.visible = !fullAutomatic();
   showLamp(Lamp::Dark);
   syuuryou = 0;
   for (Button* b : {&Command10, &Command9, &Command22}) b->backColor = kSilver;
@@ -82,20 +100,17 @@ void Form1::Command10_Click() {
   Label10.foreColor = kBlack;
   kenri2.visible = false;
   showNextLot();
-  // Pressed before the lot watch saw the red button: go on as the watch would have.
-  if (modo == 2 && Timer19.enabled()) {
-    Timer19.setEnabled(false);
-    demokaisuu = 0;
-    Timer20.setEnabled(true);
-  }
+  // Pressed before the lot watch saw the red button, or before the start countdown of a lot
+  // that ended early has run out: go on as the watch would have.
+  if (fullAutomatic() && (Timer19.enabled() || Timer18.enabled())) awaitNextLot();
 }
 
 void Form1::Command14_Click() {
   if (Command10.backColor == kRed) return;
   sutatofuka = 1;
   settei = 0;
-  Command11.visible = modo != 2;
-  if (syuuryou != 1) return;
+  Command11.visible = !fullAutomatic();
+  if (!lotEnded()) return;
   showLamp(Lamp::Dark);
   syuuryou = 0;
   kakaku = 0;
@@ -106,7 +121,20 @@ void Form1::Command14_Click() {
   Timer5.setInterval(0);
   for (Button* b : {&Command9, &Command22}) b->backColor = kSilver;
   showNextLot();
-  if (modo == 2) Timer20.setEnabled(true);
+  if (fullAutomatic()) awaitNextLot();
+}
+
+// The twin button that clears the ended lot turns red. The other one goes grey, with its
+// reminder: red from an earlier end of a lot that was run again by hand, it would block the
+// first, and neither could clear the board.
+void Form1::lightTwin(Button& twin) {
+  Button& other = &twin == &Command10 ? Command14 : Command10;
+  other.backColor = kSilver;
+  if (&other == &Command14) {
+    Timer5.setEnabled(false);
+    Timer5.setInterval(0);
+  }
+  twin.backColor = kRed;
 }
 
 void Form1::showNextLot() {
@@ -114,7 +142,7 @@ void Form1::showNextLot() {
   // The shipped pictures are numbered from 1001 without gaps; after the last comes the first.
   const int next = gazoubangou + 1;
   loadLotPicture(next);
-  if (!std::filesystem::exists(gazou)) loadLotPicture(kFirstLotPicture);
+  if (!host_.isRegularFile(gazou)) loadLotPicture(kFirstLotPicture);
   jiseri.caption = "次競り車表示中";
   jiseri.foreColor = kYellow;
   genseri.caption.clear();

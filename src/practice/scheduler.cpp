@@ -14,16 +14,16 @@ std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
   return a > kEndOfTime - b ? kEndOfTime : a + b;
 }
 
-int roundedInterval(double ms) {
+}  // namespace
+
+int Timer::wholeMilliseconds(double ms) {
   if (!(ms > 0)) return 0;  // negative, zero and NaN
-  if (ms >= Timer::kMaxInterval) return Timer::kMaxInterval;
+  if (ms >= kMaxInterval) return kMaxInterval;
   double whole = std::floor(ms);
   double frac = ms - whole;
   if (frac > 0.5 || (frac == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
   return static_cast<int>(whole);
 }
-
-}  // namespace
 
 void Timer::setEnabled(bool on) {
   if (on == enabled_) return;
@@ -32,7 +32,7 @@ void Timer::setEnabled(bool on) {
 }
 
 void Timer::setInterval(double ms) {
-  interval_ = roundedInterval(ms);
+  interval_ = wholeMilliseconds(ms);
   restartPeriod();
 }
 

@@ -24,6 +24,8 @@ class Timer {
   // Rounds to the nearest whole millisecond, halves to the even neighbour. Negative or NaN
   // requests give 0 (the timer stands still); requests beyond kMaxInterval give kMaxInterval.
   void setInterval(double ms);
+  // The interval setInterval(ms) gives.
+  static int wholeMilliseconds(double ms);
   int number() const { return number_; }
 
  private:

@@ -5,10 +5,10 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/regularfile.h"
 #include "shell/style.h"
 
 namespace kobaru {
@@ -40,7 +40,7 @@ AboutWindow::AboutWindow() {
   setWindowTitle(QStringLiteral("Kobaru - バージョン情報"));
 
   auto* icon = new QLabel(this);
-  icon->setPixmap(QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/kobaru.png")));
+  icon->setPixmap(regularPicture(QCoreApplication::applicationDirPath() + "/kobaru.png"));
   icon->setFixedSize(48, 48);
 
   auto* title = text(QStringLiteral("Ｋｏｂａｒｕ"), {Face::PGothic, 24, true}, this);

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "shell/regularfile.h"
 #include "shell/style.h"
 
 namespace kobaru {
@@ -14,7 +15,7 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
 void BoardPicture::apply(const Picture& picture) {
   if (picture.picture == path_) return;
   path_ = picture.picture;
-  pixmap_ = path_.empty() ? QPixmap() : QPixmap(toQString(path_));
+  pixmap_ = regularPicture(toQString(path_));
   update();
 }
 

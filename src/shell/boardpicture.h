@@ -9,7 +9,8 @@
 
 namespace kobaru {
 
-// A picture stretched to fill its place; a missing or unreadable file leaves the place empty.
+// A picture stretched to fill its place; a missing or unreadable file, or anything but a regular
+// file, leaves the place empty.
 class BoardPicture : public QWidget {
  public:
   explicit BoardPicture(QWidget* parent);

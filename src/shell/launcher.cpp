@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/regularfile.h"
 #include "shell/style.h"
 #include "shell/windows.h"
 
@@ -43,7 +44,7 @@ QPushButton* menuButton(QWidget* parent, const char* caption, Place place) {
 }  // namespace
 
 Launcher::Launcher(Windows& windows)
-    : backdrop_(QCoreApplication::applicationDirPath() + QStringLiteral("/backdrop.png")) {
+    : backdrop_(regularPicture(QCoreApplication::applicationDirPath() + "/backdrop.png")) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("kidou"));
   setWindowTitle(QStringLiteral("Kobaru - Tessaly"));

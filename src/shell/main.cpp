@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "shell/regularfile.h"
 #include "shell/runtimedir.h"
 #include "shell/windows.h"
 
@@ -13,9 +13,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Kobaru"));
   // Fusion paints buttons in the colours the board gives them, on every desktop.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + "/kobaru.png"));
+  QApplication::setWindowIcon(
+      QIcon(kobaru::regularPicture(QCoreApplication::applicationDirPath() + "/kobaru.png")));
 
-  kobaru::Windows windows(QDir::temp().filePath(QStringLiteral("kobaru.lock")));
+  kobaru::Windows windows(kobaru::QtHost::lockPath());
   windows.showLauncher();
   return QApplication::exec();
 }

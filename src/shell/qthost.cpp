@@ -1,18 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qthost.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "shell/regularfile.h"
 #include "shell/style.h"
 #include "shell/windows.h"
 
 namespace kobaru {
 
 QtHost::QtHost(Windows& windows, const QString& lockPath)
-    : windows_(windows), lock_(lockPath), firstCopy_(lock_.tryLock(0)) {}
+    : windows_(windows),
+      lock_(lockPath),
+      firstCopy_(lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError) {}
+
+QString QtHost::lockPath() {
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (!runtime.isEmpty()) return QDir(runtime).filePath(QStringLiteral("kobaru.lock"));
+  return QDir::temp().filePath(QStringLiteral("kobaru-%1.lock").arg(::getuid()));
+}
 
 std::string QtHost::programDirectory() {
   return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
@@ -35,6 +47,11 @@ void QtHost::playSound(const std::string& path) {
   cue->play();
 }
 
+const QSoundEffect* QtHost::cue(const std::string& path) const {
+  const auto found = cues_.find(path);
+  return found == cues_.end() ? nullptr : found->second.get();
+}
+
 void QtHost::beep() {
   QApplication::beep();
 }
@@ -51,6 +68,10 @@ void QtHost::closePracticeScreen() {
 
 void QtHost::showLauncher() {
   windows_.showLauncher();
+}
+
+bool QtHost::isRegularFile(const std::string& path) {
+  return kobaru::isRegularFile(toQString(path));
 }
 
 }  // namespace kobaru

@@ -16,8 +16,13 @@ class Windows;
 // The platform services of the desktop program.
 class QtHost : public Host {
  public:
-  // The lock file is held from start to exit: a second copy finds it taken.
+  // The lock file is held from start to exit: a second copy finds it taken. A lock that cannot
+  // be made at all (no folder, no right to write) refuses nobody: a copy that cannot tell runs.
   QtHost(Windows& windows, const QString& lockPath);
+
+  // Where the program keeps its lock: one copy per user, so the user's runtime folder, or a name
+  // of the user's own in the temporary folder where there is none.
+  static QString lockPath();
 
   std::string programDirectory() override;
   bool anotherCopyRunning() override;
@@ -26,6 +31,10 @@ class QtHost : public Host {
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   void closePracticeScreen() override;
   void showLauncher() override;
+  bool isRegularFile(const std::string& path) override;
+
+  // The cue of that file once played, or nullptr.
+  const QSoundEffect* cue(const std::string& path) const;
 
  private:
   Windows& windows_;

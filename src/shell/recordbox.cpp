@@ -2,6 +2,7 @@
 #include "shell/recordbox.h"
 
 #include <QScrollBar>
+#include <QTextCursor>
 
 #include "shell/style.h"
 
@@ -25,12 +26,22 @@ void RecordBox::apply(const TextBox& box) {
                toQColor(kBoxOutline).name());
   if (styleSheet() != sheet) setStyleSheet(sheet);
   // Lines are kept as the record writes them, CR LF between; the box shows one line for each.
-  QString text = toQString(box.text);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (toPlainText() != text) {
-    setPlainText(text);
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+  // A record that only grew gets its new lines appended: rewriting the whole box on every line
+  // costs more the longer the record is.
+  if (box.text == shown_) return;
+  const bool grew =
+      box.text.size() > shown_.size() && box.text.compare(0, shown_.size(), shown_) == 0;
+  QString added = toQString(grew ? box.text.substr(shown_.size()) : box.text);
+  added.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (grew) {
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(added);
+  } else {
+    setPlainText(added);
   }
+  shown_ = box.text;
+  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 }  // namespace kobaru

@@ -13,11 +13,12 @@ namespace kobaru {
 
 namespace {
 
-// Unloading: the window goes at the next turn of the event loop, so a handler of its own that
-// asked for it still runs to its end.
+// Unloading: the window is closed, so the program ends when it was the last one, and goes at
+// the next turn of the event loop, so a handler of its own that asked for it still runs to its
+// end.
 void unload(QWidget* w) {
   if (!w) return;
-  w->hide();
+  w->close();
   w->deleteLater();
 }
 

@@ -101,6 +101,62 @@ TEST(FullAutomatic, StartPressedDuringTheCountdownStartsTheLotOnce) {
   EXPECT_EQ(f.ousatu.text.find("スタート"), f.ousatu.text.rfind("スタート"));
 }
 
+// Started by hand during the countdown and ended before the countdown runs out, a lot is not
+// started again by the countdown: the cycle goes on to the next lot, whichever way the lot ended
+// and whether or not its end was cleared by hand.
+TEST(FullAutomatic, ALotStartedAndEndedDuringTheCountdownIsNotStartedAgain) {
+  const std::pair<const char*, void (*)(Form1&)> ends[] = {
+      {"no sale", [](Form1& f) { f.Command22_Click(); }},
+      {"no sale, cleared",
+       [](Form1& f) {
+         f.Command22_Click();
+         f.Command10_Click();
+       }},
+      {"won, confirmed",
+       [](Form1& f) {
+         f.Command12_Click();  // the trainee's bid, the sell-out and the award at once
+         f.Command2_Click();
+         f.Command8_Click();
+         f.rakusatusyori();
+         f.Command14_Click();
+       }},
+  };
+  for (auto [name, end] : ends) {
+    SCOPED_TRACE(name);
+    ManualScreen s;
+    Form1& f = s.f;
+    f.Command26_Click();
+    const std::string lot = f.syuppin.text;
+    f.scheduler.advance(1200);
+    f.Command1_Click();
+    f.scheduler.advance(200);
+    end(f);
+    const std::string ended = f.ousatu.text;
+    f.scheduler.advance(1600);  // the countdown runs out
+    EXPECT_EQ(f.ousatu.text, ended);
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_FALSE(f.Command10.backColor == kRed && f.Command14.backColor == kRed);
+    f.scheduler.advance(8000);  // the next lot, with its own number, starts
+    EXPECT_TRUE(f.Timer1.enabled());
+    EXPECT_EQ(f.ousatu.text.rfind("応札記録\r\nスタート  ", 0), 0u);
+    EXPECT_NE(f.syuppin.text, lot);
+  }
+}
+
+// The operator's Start does not run an ended lot again in the automatic practice.
+TEST(FullAutomatic, StartDoesNothingForALotThatHasEnded) {
+  AutomaticLot s("1000", "1200");
+  Form1& f = s.f;
+  f.Command22_Click();
+  ASSERT_EQ(f.syuuryou, 1);
+  f.Command4_Click();  // a back-off unlocks Start
+  ASSERT_EQ(f.sutatofuka, 0);
+  const std::string record = f.ousatu.text;
+  f.Command1_Click();
+  EXPECT_EQ(f.ousatu.text, record);
+  EXPECT_FALSE(f.Timer1.enabled());
+}
+
 TEST(FullAutomatic, TheNextLotStartsAboutSevenSecondsAfterANoSale) {
   AutomaticLot s("1000", "1200");
   Form1& f = s.f;

@@ -184,16 +184,5 @@ TEST_F(Designed, TimersStandAsDesigned) {
   EXPECT_FALSE(f.scheduler.nextDue());  // nothing ticks before the screen opens
 }
 
-TEST_F(Designed, StateStartsAtZeroAndEmpty) {
-  EXPECT_EQ(f.modo, 0);
-  EXPECT_EQ(f.sutatofuka, 0);
-  EXPECT_EQ(f.syuppinbangou, 0);
-  EXPECT_EQ(f.kakaku, 0);
-  EXPECT_EQ(f.kenriiro, kBlack);
-  EXPECT_EQ(f.apppath, "");
-  EXPECT_EQ(f.kirokumei, "");
-  EXPECT_EQ(f.focus, nullptr);
-}
-
 }  // namespace
 }  // namespace kobaru

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "support/screen.h"
@@ -49,6 +47,45 @@ TEST(LotPreparation, AnEmptyOrFractionalStartPriceIsCarriedThrough) {
     s.f.Command11_Click();
     EXPECT_EQ(s.f.kakaku, c.kakaku) << c.entry;
     EXPECT_EQ(s.f.Text4.text, c.thousands) << c.entry;
+  }
+}
+
+// A start price the board cannot show counts as an empty entry: 0 on both boards, in the panel
+// and in the record. The board shows 0 to 9999 thousand yen in whole hundreds of yen.
+TEST(LotPreparation, AStartPriceTheBoardCannotShowCountsAsEmpty) {
+  struct Case {
+    std::string entry;
+    double kakaku;
+    const char* board;  // Text1 to Text4 joined with '|'
+    const char* panel;
+  };
+  const Case cases[] = {
+      {"9999", 9999, "9|9|9|9", "999.9"},
+      {"200.5", 200.5, "|2|0|0.5", "20.1"},
+      {"1e3", 1000, "1|0|0|0", "100.0"},
+      {"-0", 0, "|||0", ".0"},
+      {"10000", 0, "|||0", ".0"},
+      {"9999.1", 0, "|||0", ".0"},
+      {std::string(10'000, '9'), 0, "|||0", ".0"},
+      {"123456789012345678", 0, "|||0", ".0"},
+      {"1e-320", 0, "|||0", ".0"},
+      {"1e400", 0, "|||0", ".0"},
+      {"200.05", 0, "|||0", ".0"},
+      {"-5", 0, "|||0", ".0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry.substr(0, 20));
+    ManualScreen s;
+    Form1& f = s.f;
+    f.Text6.text = c.entry;
+    f.Command11_Click();
+    EXPECT_EQ(f.kakaku, c.kakaku);
+    EXPECT_EQ(f.Text1.text + "|" + f.Text2.text + "|" + f.Text3.text + "|" + f.Text4.text, c.board);
+    EXPECT_EQ(f.hyakuman2.text + "|" + f.jyuuman2.text + "|" + f.man2.text + "|" + f.sen2.text,
+              c.board);
+    EXPECT_EQ(f.Text9.text, c.panel);
+    f.Command1_Click();
+    EXPECT_EQ(lastLine(f), std::string("スタート  ") + c.panel);
   }
 }
 
@@ -187,13 +224,12 @@ TEST(Confirm, InFullAutomaticModeContinuesTheCycle) {
   EXPECT_TRUE(f.Timer20.enabled());
 }
 
-// The lot pictures step on from 1001 and wrap round after the last one shipped.
+// The lot pictures step on from 1001 and wrap round after the last one shipped; anything at a
+// picture's path that is not a regular file (a folder, a pipe) counts as no picture.
 TEST(NextLot, PicturesStepThroughTheShippedOnesAndWrapRound) {
-  const auto folder = std::filesystem::path(::testing::TempDir()) / "kobaru-pictures";
-  std::filesystem::create_directories(folder / "gazou");
-  for (int n : {1001, 1002, 1003}) std::ofstream(folder / "gazou" / (std::to_string(n) + ".jpg"));
   RecordingHost host;
-  host.directory = folder.string();
+  for (int n : {1001, 1002, 1003})
+    host.regularFiles.insert("/opt/kobaru/gazou/" + std::to_string(n) + ".jpg");
   Form1 f(host, scripted({0.5}));
   f.Form_Load();
   std::vector<int> shown;
@@ -204,7 +240,19 @@ TEST(NextLot, PicturesStepThroughTheShippedOnesAndWrapRound) {
     EXPECT_EQ(f.Image1.picture, f.gazou);
   }
   EXPECT_EQ(shown, (std::vector<int>{1002, 1003, 1001, 1002}));
-  std::filesystem::remove_all(folder);
+}
+
+// A host that cannot look at files (the seam's default) keeps the first picture.
+TEST(NextLot, AHostThatCannotLookKeepsTheFirstPicture) {
+  struct BlindHost : RecordingHost {
+    bool isRegularFile(const std::string& path) override { return Host::isRegularFile(path); }
+  } host;
+  Form1 f(host, scripted({0.5}));
+  f.Form_Load();
+  f.syuuryou = 1;
+  f.Command10_Click();
+  EXPECT_EQ(f.gazoubangou, Form1::kFirstLotPicture);
+  EXPECT_EQ(f.Image1.picture, "/opt/kobaru/gazou/1001.jpg");
 }
 
 }  // namespace

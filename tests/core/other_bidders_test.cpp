@@ -24,7 +24,9 @@ TEST(OtherBidders, TheClockStopsAtTheFirstBidWithinTheMargin) {
     int ticks;  // before the others' bid, from 1000
     bool stops;
   };
-  const Case cases[] = {{33, 57, true}, {11, 57, false}, {11, 64, true}, {33, 55, false}};
+  // 1189 is exactly the narrow margin below the reserve of 1200: not within it.
+  const Case cases[] = {
+      {33, 57, true}, {11, 57, false}, {11, 64, true}, {33, 55, false}, {11, 63, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.margin) + " at " + std::to_string(1000 + 3 * c.ticks));
     AutomaticLot s("1000", "1200", c.margin);
@@ -39,6 +41,24 @@ TEST(OtherBidders, TheClockStopsAtTheFirstBidWithinTheMargin) {
       EXPECT_TRUE(s.f.Timer10.enabled());
     }
   }
+}
+
+// A bid exactly at the reserve does not sell the lot out; the next position above it does.
+TEST(OtherBidders, ABidExactlyAtTheReserveDoesNotSellOut) {
+  AutomaticLot s("1002", "1200");
+  Form1& f = s.f;
+  s.ticks(56);         // 1170
+  f.Command3_Click();  // 他 117.0, within the margin
+  s.ticks(1);          // 自動停止 117.3
+  ASSERT_FALSE(f.Timer1.enabled());
+  while (f.kakaku < 1200) f.Command3_Click();  // the operator, one position at a time
+  ASSERT_EQ(lastLine(f), "1POS CO  120.0");
+  f.scheduler.advance(500);
+  EXPECT_EQ(f.urikirityuu, 0);
+  f.Command3_Click();
+  f.scheduler.advance(500);
+  EXPECT_EQ(f.urikirityuu, 1);
+  EXPECT_EQ(lastLine(f), "うりきり  120.3");
 }
 
 TEST(OtherBidders, TheTraineesBidsStopTheClockAndPassTheReserve) {

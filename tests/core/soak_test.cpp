@@ -5,6 +5,7 @@
 
 #include <regex>
 
+#include "practice/handlers.h"
 #include "support/automatic_practice.h"
 
 namespace kobaru {
@@ -58,38 +59,149 @@ void expectSound(const Form1& f) {
   }
 }
 
-void soak(std::uint64_t seed, bool withTrainee) {
-  AutomaticPractice practice(seed, withTrainee);
+// Somebody pressing every visible button of the screen at random moments, the operator's panel
+// included, now and then holding a button that has a press of its own, and typing or clicking
+// into the visible entries. The end of practice is left out: it closes the screen.
+class RandomPresser : public Actor {
+ public:
+  RandomPresser(Form1& f, std::uint64_t seed) : f_(f), gen_(seed) { planNext(); }
+
+  std::int64_t nextAt() const override { return releaseAt_ ? *releaseAt_ : nextAction_; }
+
+  // Whether the operator's Start was pressed at this moment.
+  bool pressedStart() const { return startPressedAt_ == f_.scheduler.now(); }
+
+  void act() override {
+    const std::int64_t now = f_.scheduler.now();
+    if (releaseAt_) {
+      if (*releaseAt_ > now) return;
+      releaseAt_.reset();
+      release(*held_);
+    }
+    if (nextAction_ > now) return;
+    planNext();
+    std::vector<const ButtonHandlers*> buttons;
+    for (const ButtonHandlers& h : buttonHandlers())
+      if (f_.element(h.name)->visible && std::string_view(h.name) != "Command25")
+        buttons.push_back(&h);
+    std::vector<const EntryHandlers*> entries;
+    for (const EntryHandlers& h : entryHandlers())
+      if (f_.element(h.name)->visible) entries.push_back(&h);
+    const int pick = uniform(0, static_cast<int>(buttons.size() + entries.size()) - 1);
+    if (pick >= static_cast<int>(buttons.size())) {
+      const EntryHandlers& e = *entries[pick - buttons.size()];
+      if (e.click && uniform(0, 1) == 0) {
+        (f_.*e.click)();
+      } else {
+        (f_.*e.keyPress)(U'1');
+      }
+      return;
+    }
+    const ButtonHandlers& b = *buttons[pick];
+    if (b.mouseDown) (f_.*b.mouseDown)();
+    if (b.mouseDown && uniform(0, 2) == 0) {  // held for a while
+      held_ = &b;
+      releaseAt_ = now + uniform(50, 1500);
+      return;
+    }
+    release(b);
+  }
+
+ private:
+  void release(const ButtonHandlers& b) {
+    if (b.mouseUp) (f_.*b.mouseUp)();
+    if (b.click) (f_.*b.click)();
+    if (b.click == &Form1::Command1_Click) startPressedAt_ = f_.scheduler.now();
+  }
+  int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen_); }
+  void planNext() { nextAction_ = f_.scheduler.now() + uniform(100, 2500); }
+
+  Form1& f_;
+  std::mt19937_64 gen_;
+  std::int64_t nextAction_ = 0;
+  const ButtonHandlers* held_ = nullptr;
+  std::optional<std::int64_t> releaseAt_;
+  std::int64_t startPressedAt_ = -1;
+};
+
+// The full-automatic cycle starts only freshly prepared lots: every start in that mode that the
+// operator's hand did not make is of a lot number above the last one started since the numbering
+// began again at a forced stop. (The operator may run a lot again by hand, as in manual practice.)
+class StartWatch {
+ public:
+  void check(const Form1& f, bool byHand) {
+    const std::string& text = f.ousatu.text;
+    const bool started =
+        text.rfind(kStarted, 0) == 0 && text.find("\r\n", kStartedSize) == std::string::npos;
+    if (f.modo != 2) {
+      lastStarted_ = -1;
+    } else if (started && text != startRecord_) {
+      if (!byHand) {
+        ASSERT_GT(f.syuppinbangou, lastStarted_) << "lot " << f.syuppinbangou << " started again";
+      }
+      lastStarted_ = f.syuppinbangou;
+    }
+    startRecord_ = started ? text : "";
+  }
+
+ private:
+  static constexpr char kStarted[] = "応札記録\r\nスタート  ";
+  static constexpr std::size_t kStartedSize = sizeof kStarted - 1;
+  double lastStarted_ = -1;
+  std::string startRecord_;
+};
+
+// A lot of some tens of lines; far more would mean a timer writing without end.
+constexpr std::size_t kLongestRecord = 64 * 1024;
+
+enum class Players { Nobody, Trainee, Everyone };
+
+void soak(std::uint64_t seed, Players players) {
+  AutomaticPractice practice(seed, players == Players::Trainee);
+  RandomPresser* presser = nullptr;
+  if (players == Players::Everyone) {
+    auto everyone = std::make_unique<RandomPresser>(practice.form(), seed ^ 0xD1B54A32D192ED03ull);
+    presser = everyone.get();
+    practice.join(std::move(everyone));
+  }
   const Form1& f = practice.form();
   std::string lastRecord;
+  StartWatch starts;
   while (practice.tally().lots < kLots) {
     ASSERT_TRUE(practice.step([&](const Form1& form) {
       expectSound(form);
       if (form.ousatu.text != lastRecord) {
         lastRecord = form.ousatu.text;
+        ASSERT_LT(lastRecord.size(), kLongestRecord);
         expectWellFormedRecord(lastRecord);
       }
+      starts.check(form, presser && presser->pressedStart());
     })) << "nothing left to happen after "
         << practice.tally().lots << " lots";
     ASSERT_LT(practice.lotAge(), kLongestLotMs) << "lot " << f.syuppinbangou << " stalled";
     if (::testing::Test::HasFatalFailure()) return;
   }
   const PracticeTally& t = practice.tally();
+  if (players == Players::Everyone) return;  // 全自動 and 強制停止 abandon lots by design
   EXPECT_EQ(t.abandoned, 0);
   EXPECT_GT(t.ends[static_cast<int>(LotEnd::OtherAward)], 0);
   EXPECT_GT(t.ends[static_cast<int>(LotEnd::NoSale)], 0);
   EXPECT_GT(t.reauctions, 0);
-  if (withTrainee) {
+  if (players == Players::Trainee) {
     EXPECT_GT(t.ends[static_cast<int>(LotEnd::TraineeAward)], 0);
   }
 }
 
 TEST(Soak, ThousandLotsWithNobodyAtTheButton) {
-  soak(20261210, false);
+  soak(20261210, Players::Nobody);
 }
 
 TEST(Soak, ThousandLotsWithARandomTrainee) {
-  soak(7, true);
+  soak(7, Players::Trainee);
+}
+
+TEST(Soak, ThousandLotsWithEveryButtonPressedAtRandom) {
+  soak(11, Players::Everyone);
 }
 
 }  // namespace

@@ -65,6 +65,12 @@ TEST(Start, SpeedSetsTheClockIntervals) {
       {"", 2, 50, 50, 50, 350},  // an emptied entry runs the automatic practice at 0.05
       {"0", 2, 50, 50, 50, 350},
       {"-1", 2, 50, 50, 50, 350},
+      // A tick that rounds to 0 ms: no speed at all, the standard one in the automatic practice.
+      {"0.0004", 0, 0, 50, 0, 0},
+      {"0.0005", 0, 0, 50, 0, 0},  // 0.5 ms rounds to the even 0
+      {"0.0004", 2, 50, 50, 50, 350},
+      {"0.0005", 2, 50, 50, 50, 350},
+      {"0.00051", 2, 1, 50, 1, 4},  // the fastest clock: 1 ms, the operator every 4 ms
   };
   for (const SpeedCase& c : cases) {
     SCOPED_TRACE(std::string(c.speed) + " in mode " + std::to_string(c.modo));
@@ -95,6 +101,40 @@ TEST(Start, AClockAtIntervalZeroStandsAtTheStartPrice) {
   s.f.scheduler.advance(10'000);
   EXPECT_EQ(s.f.kakaku, 200);
   EXPECT_EQ(s.f.Text9.text, "20.0");
+}
+
+// Slowed, a clock that stands at a tiny speed stands on: three times nothing is nothing.
+TEST(Start, ATinySpeedLeavesTheSlowedClockStandingToo) {
+  ManualScreen s;
+  s.f.Text7.text = "0.0003";
+  s.startLot("200");
+  EXPECT_EQ(s.f.sokudo, 0);
+  s.f.Command15_Click();
+  EXPECT_EQ(s.f.Timer1.interval(), 0);
+  s.f.scheduler.advance(10'000);
+  EXPECT_EQ(s.f.kakaku, 200);
+  EXPECT_EQ(s.f.ousatu.text, "応札記録\r\nスタート  20.0\r\nスロ CO  20.0");
+}
+
+// Typed into the automatic practice's speed entry, a speed too small for the clock runs the lots
+// at the standard speed: every lot ends, and the record stays a lot's length.
+TEST(Start, ATinySpeedInTheAutomaticPracticeRunsLotsAtTheStandardSpeed) {
+  for (const char* speed : {"0.0001", "0.0004999", "0.00051"}) {
+    SCOPED_TRACE(speed);
+    ManualScreen s;
+    Form1& f = s.f;
+    f.Command26_Click();
+    f.Text7.text = speed;
+    const double firstLot = f.syuppinbangou;
+    std::size_t longestRecord = 0;
+    for (int second = 0; second < 120 && f.syuppinbangou < firstLot + 3; ++second) {
+      f.scheduler.advance(1000);
+      if (f.Command14.backColor == kRed) f.Command14_Click();
+      longestRecord = std::max(longestRecord, f.ousatu.text.size());
+    }
+    EXPECT_GE(f.syuppinbangou, firstLot + 3);
+    EXPECT_LT(longestRecord, 20'000u);
+  }
 }
 
 struct AutoScreen : ManualScreen {

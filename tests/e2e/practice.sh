@@ -13,6 +13,8 @@ build=$(realpath "$1")
 work=$(realpath -m "$2")
 mode=${3:-}
 
+source "$(dirname "$0")/../support/x_session.sh"
+
 if [ -z "${INSIDE_XVFB:-}" ]; then
   rm -rf "$work"
   mkdir -p "$work"
@@ -20,7 +22,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   if [ "$mode" = --without-assets ]; then
     rm -rf "$work/prefix/lib/kobaru/"*.wav "$work/prefix/lib/kobaru/gazou" "$work/prefix/lib/kobaru/help"
   fi
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  rerun_under_xvfb "$0" "$@"
 fi
 
 cd /  # the program finds its files beside itself, wherever it is started from
@@ -28,12 +30,6 @@ cd /  # the program finds its files beside itself, wherever it is started from
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-# A click at an element's centre, given its place in twips.
-click() {
-  xdotool mousemove --window "$win" $(( ($1 + $3 / 2) / 15 )) $(( ($2 + $4 / 2) / 15 )) click 1
-  sleep 0.3
-}
 
 win=$(window '^Kobaru - Tessaly$')
 click 720 3960 1815 1215                      # 練習開始
@@ -111,14 +107,7 @@ if [ "$mode" = --without-assets ]; then
   sleep 0.3
 fi
 click 4800 4680 1815 495                      # 終了
-for _ in $(seq 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.2
-done
+ended $pid "the program to end from its exit button"
 trap - EXIT
-if kill -0 $pid 2>/dev/null; then
-  echo "the program did not end from its exit button" >&2
-  exit 1
-fi
 wait $pid
 echo "record as expected; screenshots in $work"

@@ -8,28 +8,21 @@ program=$1
 shots=$2
 mkdir -p "$shots"
 
-if [ -z "${INSIDE_XVFB:-}" ]; then
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+source "$(dirname "$0")/../support/x_session.sh"
+
+[ -n "${INSIDE_XVFB:-}" ] || rerun_under_xvfb "$0" "$@"
 
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kobaru - Tessaly$' | head -n 1)
+win=$(window '^Kobaru - Tessaly$')
 sleep 1  # let the first paint land before the picture is taken
 import -window root "$shots/launcher.png"
 
 # The exit button "終了" at its designed place (320, 312, 121 x 33 px) inside the window.
 xdotool mousemove --window "$win" 380 328 click 1
-for _ in $(seq 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 $pid 2>/dev/null; then
-  echo "the program did not end from its exit button" >&2
-  exit 1
-fi
+ended $pid "the program to end from its exit button"
 trap - EXIT
 wait $pid
 echo "launcher shown, screenshot at $shots/launcher.png, program ended with status 0"

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSoundEffect>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "shell/about.h"
 #include "shell/helpwindow.h"
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
+#include "shell/regularfile.h"
 #include "shell/windows.h"
 
 using namespace kobaru;
@@ -92,19 +99,109 @@ class LauncherTest : public QObject {
              QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/index.htm"));
   }
 
-  // The platform services: the second copy is told by the lock, the program's folder is its own,
-  // and a cue whose file is missing plays nothing and harms nothing.
-  void hostServices() {
-    QtHost& first = windows_->host();
-    QVERIFY(!first.anotherCopyRunning());
+  // One copy per user: the lock lives in the user's runtime folder, so another user's copy does
+  // not count, and a lock that cannot be made refuses nobody.
+  void theLockIsTheUsersOwn() {
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    QDir(dir_.path()).mkpath("userA");
+    QDir(dir_.path()).mkpath("userB");
+    QFile(dir_.filePath("userA"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile(dir_.filePath("userB"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto asUser = [&](const char* folder) {
+      qputenv("XDG_RUNTIME_DIR", dir_.filePath(folder).toLocal8Bit());
+      return std::make_unique<Windows>(QtHost::lockPath());
+    };
+    const auto a = asUser("userA");
+    QCOMPARE(QtHost::lockPath(), dir_.filePath("userA/kobaru.lock"));
+    const auto b = asUser("userB");
+    const auto secondOfA = asUser("userA");
+    QVERIFY(!a->host().anotherCopyRunning());
+    QVERIFY(!b->host().anotherCopyRunning());
+    QVERIFY(secondOfA->host().anotherCopyRunning());
+
+    // No runtime folder to be had, not even in the temporary folder: a name of the user's own.
+    QFile(dir_.filePath("not-a-folder")).open(QIODevice::WriteOnly);
+    qputenv("XDG_RUNTIME_DIR", dir_.filePath("not-a-folder").toLocal8Bit());
+    qputenv("TMPDIR", dir_.filePath("not-a-folder").toLocal8Bit());
+    const QString fallback = dir_.filePath(QString("not-a-folder/kobaru-%1.lock").arg(::getuid()));
+    QCOMPARE(QtHost::lockPath(), fallback);
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    qputenv("TMPDIR", tmpBefore);
+
+    // A lock that cannot be made at all: the copy runs.
+    Windows cannotTell(fallback);
+    QVERIFY(!cannotTell.host().anotherCopyRunning());
+  }
+
+  // A second copy shows the notice, and with its launcher closed as its last window, the program
+  // ends: the event loop returns.
+  void aRefusedCopyEnds() {
+    windows_->launcher()->hide();  // this process stands for the first copy's lock only
     Windows second(dir_.filePath("kobaru.lock"));
-    QVERIFY(second.host().anotherCopyRunning());
-    QCOMPARE(QString::fromStdString(first.programDirectory()),
+    second.showLauncher();
+    QString notice;
+    QTimer::singleShot(0, [&] {
+      QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          notice = box->text();
+          box->accept();
+        }
+      });
+      QTest::mouseClick(second.launcher()->Command1, Qt::LeftButton);
+    });
+    QTimer tooLong;
+    tooLong.setSingleShot(true);
+    connect(&tooLong, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    tooLong.start(10'000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    settle();
+    QCOMPARE(notice, QString("このアプリケーションは、即に起動済みです。"));
+    QVERIFY(!second.practice());
+    QVERIFY(!second.launcher());
+  }
+
+  // The program's folder is its own; a cue whose file is missing plays nothing, and playing one
+  // cue stops the others.
+  void hostPlaysCuesFromItsFolder() {
+    QtHost& host = windows_->host();
+    QCOMPARE(QString::fromStdString(host.programDirectory()),
              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
-    first.playSound(dir_.filePath("missing.wav").toStdString());
-    first.playSound((QCoreApplication::applicationDirPath() + "/sutato.wav").toStdString());
-    first.playSound((QCoreApplication::applicationDirPath() + "/nagare.wav").toStdString());
-    first.playSound(dir_.filePath("missing.wav").toStdString());
+    const std::string sutato =
+        (QCoreApplication::applicationDirPath() + "/sutato.wav").toStdString();
+    const std::string nagare =
+        (QCoreApplication::applicationDirPath() + "/nagare.wav").toStdString();
+    const std::string missing = dir_.filePath("missing.wav").toStdString();
+    host.playSound(missing);
+    QTRY_COMPARE(host.cue(missing)->status(), QSoundEffect::Error);
+    host.playSound(sutato);
+    QTRY_VERIFY(host.cue(sutato)->status() != QSoundEffect::Loading);
+    QVERIFY(host.cue(sutato)->status() != QSoundEffect::Error);
+    host.playSound(nagare);
+    QVERIFY(!host.cue(sutato)->isPlaying());
+    QCOMPARE(host.cue("never played"), nullptr);
+  }
+
+  // Only regular files count as lot pictures, and only they are read: a pipe would block.
+  void onlyRegularFilesArePictures() {
+    const QString fifo = dir_.filePath("pipe.jpg");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString picture = QCoreApplication::applicationDirPath() + "/gazou/1001.jpg";
+    struct Case {
+      QString path;
+      bool regular;
+    };
+    const Case cases[] = {
+        {picture, true},      {fifo, false},
+        {dir_.path(), false}, {dir_.filePath("missing.jpg"), false},
+        {"/dev/zero", false},
+    };
+    for (const Case& c : cases) {
+      QCOMPARE(windows_->host().isRegularFile(c.path.toStdString()), c.regular);
+      QCOMPARE(regularPicture(c.path).isNull(), !c.regular);
+    }
   }
 
   void exitUnloadsEveryWindow() {

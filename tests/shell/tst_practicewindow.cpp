@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "practice/numbers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
+#include "shell/boardentry.h"
 #include "shell/practicewindow.h"
 #include "shell/style.h"
 #include "support/recording_host.h"
@@ -48,6 +52,7 @@ class PracticeWindowTest : public QObject {
 
   void theViewFollowsTheModelAfterEachEvent() {
     PracticeWindow w(host_, scripted({0.5}));
+    w.show();
     w.deliver([&] {
       w.form().Command8.caption = "うりきり可能";
       w.form().Command8.backColor = 0xFFC0C0;
@@ -58,6 +63,108 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(b->text(), QString("うりきり可能"));
     QCOMPARE(b->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
     QVERIFY(w.widget("Label27")->isVisibleTo(&w));
+    QCOMPARE(w.focusWidget(), w.widget("Text6"));
+  }
+
+  // The record box appends what was written since it was last drawn, and is drawn afresh when the
+  // record began again.
+  void theRecordBoxAppendsNewLines() {
+    PracticeWindow w(host_, scripted({0.5}));
+    auto* box = qobject_cast<QPlainTextEdit*>(w.widget("ousatu"));
+    Form1& f = w.form();
+    w.deliver([&] { f.ousatu.text = "応札記録\r\nスタート  20.0"; });
+    box->document()->firstBlock().setUserState(7);  // marks the lines drawn so far
+    w.deliver([&] { f.ousatu.text += "\r\n停止 CO  23.0"; });
+    w.deliver([&] { f.ousatu.text += "\r\n流札  23.0\r\n\r\n最終応札  23.0"; });
+    QCOMPARE(box->toPlainText(),
+             QString("応札記録\nスタート  20.0\n停止 CO  23.0\n流札  23.0\n\n最終応札  23.0"));
+    QCOMPARE(box->document()->firstBlock().userState(), 7);
+    QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+    w.deliver([&] { f.ousatu.text = "応札記録\r\nスタート  30.0"; });
+    QCOMPARE(box->toPlainText(), QString("応札記録\nスタート  30.0"));
+    QCOMPARE(box->document()->firstBlock().userState(), -1);
+  }
+
+  // Every edit of the start price and speed entries runs their key handler once: typing, pasting,
+  // cutting and deleting, by key or from the context menu. After the conditions are set, any of
+  // them locks Start again.
+  void everyEditOfAnEntryRunsItsKeyHandlerOnce() {
+    struct Case {
+      const char* name;
+      std::function<void(QLineEdit*)> edit;
+      QString text;  // the entry afterwards, from "250"
+    };
+    const Case cases[] = {
+        {"a typed digit", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_5); }, "2505"},
+        {"backspace", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Backspace); }, "25"},
+        {"Ctrl+V", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); },
+         "250300"},
+        {"paste from the menu", [](QLineEdit* e) { e->paste(); }, "250300"},
+        {"Ctrl+X",
+         [](QLineEdit* e) {
+           e->selectAll();
+           QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
+         },
+         ""},
+        {"cut from the menu",
+         [](QLineEdit* e) {
+           e->selectAll();
+           e->cut();
+         },
+         ""},
+        {"delete",
+         [](QLineEdit* e) {
+           e->home(false);
+           QTest::keyClick(e, Qt::Key_Delete);
+         },
+         "50"},
+        {"delete from the menu",
+         [](QLineEdit* e) {
+           e->selectAll();
+           e->del();
+         },
+         ""},
+    };
+    for (const char* name : {"Text6", "Text7"}) {
+      for (const Case& c : cases) {
+        const QString trace = QString("%1, %2").arg(name, c.name);
+        PracticeWindow w(host_, scripted({0.5}));
+        w.show();
+        w.load();
+        Form1& f = w.form();
+        QTest::mouseClick(w.button("Command23"), Qt::LeftButton);
+        auto* entry = qobject_cast<BoardEntry*>(w.widget(name));
+        w.deliver([&] {
+          f.Text6.text = "250";
+          f.Text7.text = "250";
+        });
+        QTest::mouseClick(w.button("Command11"), Qt::LeftButton);
+        QVERIFY2(f.sutatofuka == 0, qPrintable(trace));
+        QGuiApplication::clipboard()->setText("300");
+        entry->setFocus();
+        entry->end(false);
+        QSignalSpy keys(entry, &BoardEntry::keyTyped);
+        c.edit(entry);
+        QVERIFY2(keys.count() == 1, qPrintable(trace + ": " + QString::number(keys.count())));
+        QVERIFY2(f.sutatofuka == 1, qPrintable(trace));
+        const std::string& model = std::string_view(name) == "Text6" ? f.Text6.text : f.Text7.text;
+        QVERIFY2(QString::fromStdString(model) == c.text, qPrintable(trace));
+      }
+    }
+  }
+
+  // Moving about or selecting in an entry edits nothing and runs no handler.
+  void movingInAnEntryRunsNoHandler() {
+    PracticeWindow w(host_, scripted({0.5}));
+    w.show();
+    auto* entry = qobject_cast<BoardEntry*>(w.widget("Text7"));
+    entry->setFocus();
+    QSignalSpy keys(entry, &BoardEntry::keyTyped);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End})
+      QTest::keyClick(entry, key);
+    QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(entry, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(keys.count(), 0);
   }
 
   // The trainee's first lot through the real widgets: the forced stop leaves the board idle, the

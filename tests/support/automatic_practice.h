@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "practice/form1.h"
 #include "practice/numbers.h"
@@ -31,20 +33,30 @@ struct PracticeTally {
   std::int64_t longestLotMs = 0;
 };
 
+// Somebody at the screen, who acts at moments of their own.
+class Actor {
+ public:
+  virtual ~Actor() = default;
+  // The virtual time of the next action.
+  virtual std::int64_t nextAt() const = 0;
+  // Does whatever is due by now.
+  virtual void act() = 0;
+};
+
 // A trainee who bids, holds, presses the twin buttons and fiddles with the speed entry at random
 // moments, and confirms a won lot after a while.
-class RandomTrainee {
+class RandomTrainee : public Actor {
  public:
   RandomTrainee(Form1& f, std::uint64_t seed) : f_(f), gen_(seed) { planNext(); }
 
-  std::int64_t nextAt() const {
+  std::int64_t nextAt() const override {
     std::int64_t at = nextAction_;
     if (releaseAt_) at = std::min(at, *releaseAt_);
     if (confirmAt_) at = std::min(at, *confirmAt_);
     return at;
   }
 
-  void act() {
+  void act() override {
     const std::int64_t now = f_.scheduler.now();
     if (releaseAt_ && *releaseAt_ <= now) {
       releaseAt_.reset();
@@ -104,33 +116,39 @@ class RandomTrainee {
   std::optional<std::int64_t> confirmAt_;
 };
 
-// The opened practice screen, playing by itself; an optional trainee joins in.
+// The opened practice screen, playing by itself; an optional trainee joins in, and others may.
 class AutomaticPractice {
  public:
   explicit AutomaticPractice(std::uint64_t seed, bool withTrainee)
       : gen_(seed),
         f_(host_, [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }) {
     f_.Form_Load();
-    if (withTrainee) trainee_.emplace(f_, seed ^ 0x9E3779B97F4A7C15ull);
+    if (withTrainee) join(std::make_unique<RandomTrainee>(f_, seed ^ 0x9E3779B97F4A7C15ull));
     lotNumber_ = f_.syuppinbangou;
     lotSince_ = f_.scheduler.now();
   }
+
+  void join(std::unique_ptr<Actor> actor) { actors_.push_back(std::move(actor)); }
 
   Form1& form() { return f_; }
   const PracticeTally& tally() const { return tally_; }
 
   // Runs the next moment at which anything happens; false when nothing is left to happen.
-  // `check` runs after it.
+  // `check` runs after the ticks due then, and again after each actor's turn.
   template <typename Check>
   bool step(Check&& check) {
     const auto due = f_.scheduler.nextDue();
     std::int64_t next = due.value_or(std::numeric_limits<std::int64_t>::max());
-    if (trainee_) next = std::min(next, trainee_->nextAt());
+    for (const auto& actor : actors_) next = std::min(next, actor->nextAt());
     if (next == std::numeric_limits<std::int64_t>::max()) return false;
     f_.scheduler.advance(next - f_.scheduler.now());
-    if (trainee_) trainee_->act();
     noteLotChanges();
     check(f_);
+    for (const auto& actor : actors_) {
+      actor->act();
+      noteLotChanges();
+      check(f_);
+    }
     return true;
   }
 
@@ -186,7 +204,7 @@ class AutomaticPractice {
   RecordingHost host_;
   std::mt19937_64 gen_;
   Form1 f_;
-  std::optional<RandomTrainee> trainee_;
+  std::vector<std::unique_ptr<Actor>> actors_;
   PracticeTally tally_;
   double lotNumber_ = 0;
   std::int64_t lotSince_ = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct RecordingHost : Host {
   std::vector<Message> messages;
   int closes = 0;
   int launchers = 0;
+  std::set<std::string> regularFiles;  // paths that stand for files of the program's folder
 
   std::string programDirectory() override { return directory; }
   bool anotherCopyRunning() override { return otherCopy; }
@@ -33,6 +35,7 @@ struct RecordingHost : Host {
   }
   void closePracticeScreen() override { ++closes; }
   void showLauncher() override { ++launchers; }
+  bool isRegularFile(const std::string& path) override { return regularFiles.count(path) > 0; }
 };
 
 // Draws handed out in order, then the last one again.
