@@ -24,4 +24,8 @@ void WebHost::showLauncher() {
   page_.call<void>("showLauncher");
 }
 
+bool WebHost::isRegularFile(const std::string& path) {
+  return page_.call<bool>("isRegularFile", path);
+}
+
 }  // namespace kobaru

@@ -87,6 +87,8 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
     await screenshot(page, 'practice-playing');
     await waitFor(page, lotEnded, 'the first lot to end', undefined, 120_000);
     const shown = await snapshot(page);
+    // The next car is shown: the site's second lot picture.
+    await waitFor(page, () => /gazou\/1002\.jpg$/.test(document.querySelector('[data-name="Image1"]').src), 'the next lot picture');
     assert.deepEqual(lines(shown.record), lines(replayed(seed, shown.events, shown.t)));
     assert.ok(lines(shown.record).length > 3, shown.record);
 

@@ -12,15 +12,18 @@ export class Windows {
   #open = new Map(); // 'launcher', 'practice', 'about', 'help' -> the window
   #core;
   #lock;
+  #files;
   #options;
   #ended = false;
 
-  // `core` resolves to the WebAssembly module, `lock` to the one-copy lock ({ firstCopy });
-  // `options` holds what the practice screen needs besides them (the sounds, and for tests a
-  // seed and a replay log) and `end`, run when the program ends.
-  constructor(core, lock, options) {
+  // `core` resolves to the WebAssembly module, `lock` to the one-copy lock ({ firstCopy }),
+  // `files` to the set of the site's files; `options` holds what the practice screen needs
+  // besides them (the sounds, and for tests a seed and a replay log) and `end`, run when the
+  // program ends.
+  constructor(core, lock, files, options) {
     this.#core = core;
     this.#lock = lock;
+    this.#files = files;
     this.#options = options;
   }
 
@@ -32,9 +35,9 @@ export class Windows {
   async openPractice() {
     if (this.#ended) return;
     if (!this.#open.has('practice')) {
-      const [core, { firstCopy }] = await Promise.all([this.#core, this.#lock]);
+      const [core, { firstCopy }, files] = await Promise.all([this.#core, this.#lock, this.#files]);
       if (this.#open.has('practice') || this.#ended) return;
-      const screen = new PracticeScreen({ core, windows: this, firstCopy, ...this.#options });
+      const screen = new PracticeScreen({ core, windows: this, firstCopy, files, ...this.#options });
       this.#fill('practice', screen);
       await screen.load(); // a second copy of the program closes it again here
     }
