@@ -14,8 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "shell/practicewindow.h"
-#include "support/recording_host.h"
+#include "screen_bench.h"
 
 using namespace kobaru;
 
@@ -45,15 +44,7 @@ int main(int argc, char* argv[]) {
   // A probe ticking with the price clock: it records when each tick really ran.
   Timer& probe = f.scheduler.add(
       99, [&] { ticks.emplace_back(wall.nsecsElapsed() / 1e6, f.scheduler.now()); });
-  w.deliver([&] {
-    f.Command23_Click();
-    f.Text6.text = "200";
-    f.Command11_Click();
-    f.Command1_Click();
-    probe.setInterval(f.kankaku);
-    probe.setEnabled(true);
-    wall.start();
-  });
+  bench::startStandardLot(w, probe, [&] { wall.start(); });
   // Stops half a tick past the last whole tick, so the ideal count is not a race.
   QTimer::singleShot(seconds * 1000 + 25, Qt::PreciseTimer, &app, &QCoreApplication::quit);
   QApplication::exec();

@@ -27,6 +27,7 @@ void Form1::redFlash() {
 
 void Form1::Command12_MouseDown() {
   if (biddingClosed()) return;
+  tell(LotObserver::Moment::BidButtonPressed);
   // Holding the button with the clock stopped sets it climbing until the release.
   if (!(auctionInProgress() && !soldOut() && !clockRuns() && osityuu == 0)) return;
   taninkenri = 0;

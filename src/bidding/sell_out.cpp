@@ -18,6 +18,7 @@ void Form1::urikirisengen() {
   } else {
     kenri.caption.clear();
   }
+  tell(LotObserver::Moment::SellOut);
 }
 
 // "うりきり" lit on both boards, in place of the start sign below.
@@ -51,6 +52,7 @@ void Form1::Timer15_Timer() {
   showSellOut(SellOut::Declared);
   urikirityuu = 1;
   syudouseri = 1;
+  tell(LotObserver::Moment::SellOut);
   if (fullAutomatic()) nokorikaisi();  // otherwise nothing would ever decide the lot
 }
 

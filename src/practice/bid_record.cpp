@@ -23,6 +23,7 @@ void Form1::recordLine(const char* label) {
 
 void Form1::appendRecordLine() {
   ousatu.text += kNewLine + kirokumei + kirokukakaku;
+  tell(LotObserver::Moment::RecordLine);
 }
 
 void Form1::recordBid(const char* label) {

@@ -7,6 +7,7 @@
 
 #include "practice/elements.h"
 #include "practice/host.h"
+#include "practice/lot_observer.h"
 #include "practice/random.h"
 #include "practice/scheduler.h"
 
@@ -156,6 +157,7 @@ class Form1 {
   Label Label20, Label21;
   Button Command18, Command19;
   Label Label22, Label23;
+  Button seiseki;
 
   // --- Bid record
   TextBox ousatu;
@@ -167,6 +169,9 @@ class Form1 {
 
   // The element holding the keyboard focus, or nullptr.
   Element* focus = nullptr;
+
+  // Told of the moments that make up each lot (the trainee's results); nullptr: nobody watches.
+  LotObserver* observer = nullptr;
 
   // --- Opening, forced stop and end of practice
   void Form_Load();
@@ -198,6 +203,8 @@ class Form1 {
   void Text7_Click();
   void Command18_Click();
   void Command19_Click();
+  // The trainee's results, in a window beside the screen.
+  void seiseki_Click();
 
   // --- Start, price clock, corrections and restart
   void Command1_Click();
@@ -275,6 +282,9 @@ class Form1 {
   bool soldOut() const { return urikirityuu == 1; }
   bool traineeHoldsRight() const { return taninkenri == 0; }
 
+  void tell(LotObserver::Moment moment) {
+    if (observer) observer->notice(*this, moment);
+  }
   void layOut();
   Timer& addTimer(int number);
   void tick(int number);

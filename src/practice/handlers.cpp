@@ -32,6 +32,7 @@ const ButtonHandlers kButtons[] = {
     {"Command24", &Form1::Command24_Click, nullptr, nullptr},
     {"Command25", &Form1::Command25_Click, nullptr, nullptr},
     {"Command26", &Form1::Command26_Click, nullptr, nullptr},
+    {"seiseki", &Form1::seiseki_Click, nullptr, nullptr},
 };
 
 const EntryHandlers kEntries[] = {

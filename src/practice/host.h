@@ -28,6 +28,8 @@ class Host {
     (void)path;
     return false;
   }
+  // Shows the trainee's results beside the screen; a host without that window ignores it.
+  virtual void showResults() {}
 };
 
 }  // namespace kobaru

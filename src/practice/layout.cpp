@@ -193,6 +193,8 @@ const ButtonRow kButtons[] = {
     {&Form1::Command21, "Command21", "応札補助あり", {2160, 7440, 1455, 255}, kButtonFace},
     {&Form1::Command18, "Command18", "応札記録隠す", {480, 7920, 1455, 255}, kButtonFace},
     {&Form1::Command19, "Command19", "応札記録表示", {2160, 7920, 1455, 255}, kButtonFace},
+    // Beside the start price, where the panel has room: it covers nothing of the board.
+    {&Form1::seiseki, "seiseki", "練習成績", {2160, 1080, 1455, 255}, kButtonFace},
 };
 // clang-format on
 

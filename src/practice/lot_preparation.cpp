@@ -27,6 +27,7 @@ double entryPrice(const std::string& text) {
 
 void Form1::Command11_Click() {
   if (sutatofuka != 1 || settei != 0) return;
+  tell(LotObserver::Moment::LotPrepared);
   if (fullAutomatic()) {
     settei = 0;
     sutatofuka = 1;
@@ -91,6 +92,7 @@ void Form1::Command10_Click() {
   sutatofuka = 1;
   // The clock's ceiling ends a lot too, without a decision.
   if (!lotEnded() && !(kakaku > 9992)) return;
+  tell(LotObserver::Moment::LotPrepared);
   settei = 0;
   Command11.visible = !fullAutomatic();
   showLamp(Lamp::Dark);
@@ -172,6 +174,10 @@ void Form1::Command19_Click() {
   ousatu.visible = true;
   Label22.backColor = kBlack;
   Label23.backColor = kRed;
+}
+
+void Form1::seiseki_Click() {
+  host_.showResults();
 }
 
 }  // namespace kobaru

@@ -18,12 +18,14 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command23_Click() {
+  tell(LotObserver::Moment::ForcedStop);
   serityuu = 0;
   reset();
   focus = &Text6;  // the trainee types the next start price at once
 }
 
 void Form1::Command25_Click() {
+  tell(LotObserver::Moment::PracticeEnded);
   allTimersOff();
   host_.showMessage("練習を終了して　メニューへ戻ります", "Kobaru", MessageIcon::Information);
   host_.showLauncher();

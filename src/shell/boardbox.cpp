@@ -8,9 +8,9 @@
 namespace kobaru {
 
 namespace {
-// The text sits just inside the outline, as in an edit box.
-constexpr int kPadX = 2;
-constexpr int kPadTop = 1;
+// The text sits just inside the outline, as in an edit box (designed pixels).
+constexpr double kPadX = 2;
+constexpr double kPadTop = 1;
 }  // namespace
 
 BoardBox::BoardBox(QWidget* parent) : QWidget(parent) {}
@@ -21,23 +21,30 @@ void BoardBox::apply(const TextBox& box) {
   update();
 }
 
+void BoardBox::magnify(const View& view) {
+  if (view.factor == factor_) return;
+  factor_ = view.factor;
+  update();
+}
+
 QString BoardBox::text() const {
   return toQString(box_.text);
 }
 
 void BoardBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), toQColor(box_.backColor));
+  const QRectF r = rect();
+  p.fillRect(r, toQColor(box_.backColor));
   if (!box_.text.empty()) {
-    p.setFont(toQFont(box_.font));
+    p.setFont(font());
     p.setPen(toQColor(box_.foreColor));
     // The big price digits fill their boxes edge to edge; the outline is drawn over them.
-    p.drawText(rect().adjusted(kPadX, kPadTop, -kPadX, 0),
+    const double padX = kPadX * factor_, padTop = kPadTop * factor_;
+    p.drawText(r.adjusted(padX, padTop, -padX, 0),
                int(toQAlignment(box_.alignment) | Qt::AlignTop | Qt::TextDontClip),
                toQString(box_.text));
   }
-  p.setPen(toQColor(kBoxOutline));
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  drawOutline(p, r, toQColor(kBoxOutline), lineWidth(1, factor_, devicePixelRatioF()));
 }
 
 }  // namespace kobaru

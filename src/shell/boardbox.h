@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "practice/elements.h"
+#include "practice/magnification.h"
 
 namespace kobaru {
 
@@ -16,12 +17,14 @@ class BoardBox : public QWidget {
   explicit BoardBox(QWidget* parent);
   void apply(const TextBox& box);
   QString text() const;
+  void magnify(const View& view);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   TextBox box_;
+  double factor_ = 1;
 };
 
 }  // namespace kobaru

@@ -8,17 +8,11 @@
 
 namespace kobaru {
 
-BoardButton::BoardButton(QWidget* parent) : QPushButton(parent) {
-  setAutoDefault(false);
-}
+BoardButton::BoardButton(QWidget* parent) : FlatButton(parent) {}
 
 void BoardButton::apply(const Button& button) {
   setText(toQString(button.caption));
-  setFont(toQFont(button.font));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Button, toQColor(button.backColor));
-  pal.setColor(QPalette::ButtonText, Qt::black);
-  setPalette(pal);
+  setFace(toQColor(button.backColor));
 }
 
 void BoardButton::mousePressEvent(QMouseEvent* e) {
@@ -62,13 +56,13 @@ void BoardButton::keyPressEvent(QKeyEvent* e) {
       if (!e->isAutoRepeat()) emit activated();
       return;
     default:
-      QPushButton::keyPressEvent(e);
+      FlatButton::keyPressEvent(e);
   }
 }
 
 void BoardButton::keyReleaseEvent(QKeyEvent* e) {
   if (e->key() != Qt::Key_Space) {
-    QPushButton::keyReleaseEvent(e);
+    FlatButton::keyReleaseEvent(e);
     return;
   }
   e->accept();

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPushButton>
-
 #include "practice/elements.h"
+#include "shell/flatbutton.h"
 
 namespace kobaru {
 
@@ -11,7 +10,7 @@ namespace kobaru {
 // release of any mouse button (the release goes to the pressed button wherever the pointer is
 // then), and the click only after the primary button is released over it; Space or Enter on the
 // focused button gives the click alone. The trainee's bid button depends on exactly this.
-class BoardButton : public QPushButton {
+class BoardButton : public FlatButton {
   Q_OBJECT
 
  public:

@@ -26,7 +26,6 @@ void BoardEntry::apply(const TextBox& box) {
   const QString text = toQString(box.text);
   if (this->text() != text) setText(text);
   setReadOnly(box.locked);
-  setFont(toQFont(box.font));
   setAlignment(toQAlignment(box.alignment) | Qt::AlignVCenter);
   const QString sheet = QStringLiteral(
                             "QLineEdit { color: %1; background: %2; border: 1px solid %3; "

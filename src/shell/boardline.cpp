@@ -2,6 +2,7 @@
 #include "shell/boardline.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "shell/style.h"
 
@@ -13,19 +14,30 @@ BoardLine::BoardLine(QWidget* parent) : QWidget(parent) {
 
 void BoardLine::apply(const Line& line) {
   line_ = line;
-  const QRect box = pixelRect(line).normalized();
-  const int pad = line.borderWidth;
+  place();
+}
+
+void BoardLine::magnify(const View& view) {
+  view_ = view;
+  place();
+}
+
+void BoardLine::place() {
+  const QRect box = magnifiedRect(line_, view_).normalized();
+  const int pad = int(std::ceil(lineWidth(line_.borderWidth, view_.factor, devicePixelRatioF())));
   setGeometry(box.adjusted(-pad, -pad, pad, pad));
   update();
 }
 
 void BoardLine::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  QPen pen(toQColor(line_.borderColor), line_.borderWidth, Qt::SolidLine, Qt::SquareCap);
+  const QPen pen(toQColor(line_.borderColor),
+                 lineWidth(line_.borderWidth, view_.factor, devicePixelRatioF()), Qt::SolidLine,
+                 Qt::SquareCap);
   p.setPen(pen);
-  const QPoint origin = geometry().topLeft();
-  p.drawLine(QPoint(line_.x1 / 15, line_.y1 / 15) - origin,
-             QPoint(line_.x2 / 15, line_.y2 / 15) - origin);
+  const QPointF origin = geometry().topLeft();
+  p.drawLine(magnifiedPoint(line_.x1, line_.y1, view_) - origin,
+             magnifiedPoint(line_.x2, line_.y2, view_) - origin);
 }
 
 }  // namespace kobaru

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
+#include "shell/flatbutton.h"
 #include "shell/regularfile.h"
 #include "shell/style.h"
 #include "shell/windows.h"
@@ -24,24 +24,24 @@ const char* const Launcher::kNotice =
 
 namespace {
 
-struct Place {
-  int left, top, width, height;  // twips
-};
+// The backdrop's size, which is the designed area (twips).
+constexpr int kDesignedWidth = 12000;
+constexpr int kDesignedHeight = 9000;
 
-QRect pixels(Place p) {
-  return pixelRect(Element{"", p.left, p.top, p.width, p.height});
-}
-
-QPushButton* menuButton(QWidget* parent, const char* caption, Place place) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setGeometry(pixels(place));
-  b->setFont(toQFont({Face::PGothic, 9.75, false}));
-  b->setAutoDefault(false);
-  b->setAccessibleName(b->text());
-  return b;
-}
+constexpr Font kMenuFont{Face::PGothic, 9.75, false};
 
 }  // namespace
+
+void Launcher::placed(QWidget* w, Place place, Font font) {
+  placed_.push_back({w, place, font});
+}
+
+FlatButton* Launcher::menuButton(const char* caption, Place place) {
+  auto* b = new FlatButton(this, QString::fromUtf8(caption));
+  b->setAccessibleName(b->text());
+  placed(b, place, kMenuFont);
+  return b;
+}
 
 Launcher::Launcher(Windows& windows)
     : backdrop_(regularPicture(QCoreApplication::applicationDirPath() + "/backdrop.png")) {
@@ -51,20 +51,21 @@ Launcher::Launcher(Windows& windows)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  resize(800, 600);
+  resize(kDesignedWidth / 15, kDesignedHeight / 15);
 
-  Command1 = menuButton(this, "練　習　開　始", {720, 3960, 1815, 1215});
-  Command2 = menuButton(this, "使　用　方　法", {2760, 3960, 1815, 495});
-  Command3 = menuButton(this, "終　　　　了", {4800, 4680, 1815, 495});
-  Command4 = menuButton(this, "バージョン情報", {2760, 4680, 1815, 495});
+  Command1 = menuButton("練　習　開　始", {720, 3960, 1815, 1215});
+  Command2 = menuButton("使　用　方　法", {2760, 3960, 1815, 495});
+  Command3 = menuButton("終　　　　了", {4800, 4680, 1815, 495});
+  Command4 = menuButton("バージョン情報", {2760, 4680, 1815, 495});
+  Command5 = menuButton("練習成績", {4800, 3960, 1815, 495});
+  Command5->setVisible(windows.practised());
 
   Text1 = new QPlainTextEdit(this);
-  Text1->setGeometry(pixels({8040, 7200, 3855, 1335}));
+  placed(Text1, {8040, 7200, 3855, 1335}, {Face::Gothic, 8.25, false});
   Text1->setReadOnly(true);
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);  // the notice's own line breaks only
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1->setFont(toQFont({Face::Gothic, 8.25, false}));
   Text1->setStyleSheet(QStringLiteral(
       "QPlainTextEdit { color: #FFFFC0; background: #000000; border: 1px solid #808080; }"));
   Text1->document()->setDocumentMargin(1);
@@ -72,8 +73,7 @@ Launcher::Launcher(Windows& windows)
   Text1->setAccessibleName(QStringLiteral("注意事項"));
 
   Label2 = new QLabel(QStringLiteral("Kobaru　ｖ１．０１"), this);
-  Label2->setGeometry(pixels({4680, 1320, 2415, 375}));
-  Label2->setFont(toQFont({Face::Gothic, 12, true}));
+  placed(Label2, {4680, 1320, 2415, 375}, {Face::Gothic, 12, true});
   Label2->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
   Label2->setAccessibleName(Label2->text());
 
@@ -81,12 +81,31 @@ Launcher::Launcher(Windows& windows)
   connect(Command2, &QPushButton::clicked, this, [&windows] { windows.showHelp(); });
   connect(Command3, &QPushButton::clicked, this, [&windows] { windows.exitProgram(); });
   connect(Command4, &QPushButton::clicked, this, [&windows] { windows.showAbout(); });
+  connect(Command5, &QPushButton::clicked, this, [&windows] { windows.showResults(); });
+  magnify();
+}
+
+void Launcher::magnify() {
+  view_ = viewOf(kDesignedWidth, kDesignedHeight, size());
+  for (const Placed& p : placed_) {
+    p.widget->setGeometry(
+        magnifiedRect(p.place.left, p.place.top, p.place.width, p.place.height, view_));
+    p.widget->setFont(toQFont(p.font, view_.factor));
+    if (auto* b = dynamic_cast<FlatButton*>(p.widget)) b->magnify(view_);
+  }
+}
+
+void Launcher::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  magnify();
 }
 
 void Launcher::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
-  p.drawPixmap(0, 0, backdrop_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawPixmap(QRectF(magnifiedRect(0, 0, kDesignedWidth, kDesignedHeight, view_)), backdrop_,
+               QRectF(backdrop_.rect()));
 }
 
 }  // namespace kobaru

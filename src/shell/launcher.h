@@ -3,6 +3,10 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <vector>
+
+#include "practice/elements.h"
+#include "practice/magnification.h"
 
 class QPushButton;
 class QPlainTextEdit;
@@ -11,8 +15,10 @@ class QLabel;
 namespace kobaru {
 
 class Windows;
+class FlatButton;
 
-// The menu window `kidou`: start a practice, open the manual or the version window, or end.
+// The menu window `kidou`: start a practice, open the manual or the version window, or end. The
+// backdrop and everything on it are shown magnified to fit the window, centred on black.
 class Launcher : public QWidget {
  public:
   explicit Launcher(Windows& windows);
@@ -21,6 +27,7 @@ class Launcher : public QWidget {
   QPushButton* Command2;  // 使用方法
   QPushButton* Command3;  // 終了
   QPushButton* Command4;  // バージョン情報
+  QPushButton* Command5;  // 練習成績, once a practice has been played
   QPlainTextEdit* Text1;  // the notice
   QLabel* Label2;         // the title
 
@@ -29,9 +36,26 @@ class Launcher : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  struct Place {
+    int left, top, width, height;  // twips
+  };
+  // A widget at its designed place, in its designed font.
+  struct Placed {
+    QWidget* widget;
+    Place place;
+    Font font;
+  };
+  void placed(QWidget* w, Place place, Font font);
+  FlatButton* menuButton(const char* caption, Place place);
+  // Puts every widget where the view of the designed area shows it.
+  void magnify();
+
   QPixmap backdrop_;
+  View view_;
+  std::vector<Placed> placed_;
 };
 
 }  // namespace kobaru

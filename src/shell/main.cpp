@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   kobaru::provideRuntimeDirectory();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kobaru"));
-  // Fusion paints buttons in the colours the board gives them, on every desktop.
+  // One look on every desktop: the board paints its own buttons, Fusion the rest.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(
       QIcon(kobaru::regularPicture(QCoreApplication::applicationDirPath() + "/kobaru.png")));

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "practice/accessible_names.h"
+#include "practice/caption_rooms.h"
 #include "practice/handlers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
@@ -16,20 +17,12 @@
 
 namespace kobaru {
 
-namespace {
-
-void placeWidget(QWidget* w, const Element& e) {
-  if (e.kind != Kind::Line) w->setGeometry(pixelRect(e));
-  w->setVisible(e.visible);
-  w->setAccessibleName(toQString(accessibleName(e)));
-}
-
-}  // namespace
-
 // One element and its widget, with the element as last drawn, so only changes reach Qt.
 struct PracticeWindow::View {
   virtual ~View() = default;
-  virtual void sync() = 0;
+  virtual void sync(const kobaru::View& view) = 0;
+  // Puts the widget at the element's place and size as the view shows them.
+  virtual void place(const kobaru::View& view) = 0;
   Element* element = nullptr;
   QWidget* widget = nullptr;
 };
@@ -38,18 +31,26 @@ namespace {
 
 template <typename Model, typename Widget>
 struct ViewOf : PracticeWindow::View {
-  ViewOf(Model& m, Widget* w) : model(m), shown(m) {
+  ViewOf(Model& m, Widget* w, const kobaru::View& view) : model(m), shown(m) {
     element = &m;
     widget = w;
     w->setObjectName(toQString(m.name));
-    placeWidget(w, m);
     w->apply(m);
+    place(view);
   }
-  void sync() override {
+  void sync(const kobaru::View& view) override {
     if (model == shown) return;
-    placeWidget(widget, model);
     static_cast<Widget*>(widget)->apply(model);
+    place(view);
     shown = model;
+  }
+  void place(const kobaru::View& view) override {
+    auto* w = static_cast<Widget*>(widget);
+    if constexpr (requires { w->magnify(view); }) w->magnify(view);
+    if (model.kind != Kind::Line) w->setGeometry(magnifiedRect(model, view));
+    if constexpr (requires { model.font; }) w->setFont(toQFont(model.font, view.factor));
+    w->setVisible(model.visible);
+    w->setAccessibleName(toQString(accessibleName(model)));
   }
   Model& model;
   Model shown;
@@ -68,8 +69,10 @@ PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  resize(11895 / 15, 8700 / 15);  // the designed client area
+  view_ = viewOf(kDesignedWidth, kDesignedHeight, QSize(kDesignedWidth / 15, kDesignedHeight / 15));
+  resize(kDesignedWidth / 15, kDesignedHeight / 15);
   build();
+  leaveRoomsInCaptions();
   connectHandlers();
   driver_.rearm();
 }
@@ -80,40 +83,59 @@ void PracticeWindow::build() {
   for (Element* e : form_.elements()) {
     switch (e->kind) {
       case Kind::Picture:
-        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(static_cast<Picture&>(*e),
-                                                                         new BoardPicture(this)));
+        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(
+            static_cast<Picture&>(*e), new BoardPicture(this), view_));
         break;
       case Kind::Line:
-        views_.push_back(
-            std::make_unique<ViewOf<Line, BoardLine>>(static_cast<Line&>(*e), new BoardLine(this)));
+        views_.push_back(std::make_unique<ViewOf<Line, BoardLine>>(static_cast<Line&>(*e),
+                                                                   new BoardLine(this), view_));
         break;
       case Kind::Label:
         views_.push_back(std::make_unique<ViewOf<Label, BoardLabel>>(static_cast<Label&>(*e),
-                                                                     new BoardLabel(this)));
+                                                                     new BoardLabel(this), view_));
         break;
       case Kind::TextBox: {
         auto& box = static_cast<TextBox&>(*e);
         if (box.multiLine) {
-          views_.push_back(std::make_unique<ViewOf<TextBox, RecordBox>>(box, new RecordBox(this)));
+          views_.push_back(
+              std::make_unique<ViewOf<TextBox, RecordBox>>(box, new RecordBox(this), view_));
         } else if (!box.locked) {
           // An entry the trainee types into: what is typed goes into the form at once.
           auto* entry = new BoardEntry(this);
-          auto view = std::make_unique<ViewOf<TextBox, BoardEntry>>(box, entry);
+          auto view = std::make_unique<ViewOf<TextBox, BoardEntry>>(box, entry, view_);
           connect(entry, &QLineEdit::textEdited, this, [v = view.get()](const QString& text) {
             v->model.text = v->shown.text = text.toStdString();
           });
           views_.push_back(std::move(view));
         } else {
-          views_.push_back(std::make_unique<ViewOf<TextBox, BoardBox>>(box, new BoardBox(this)));
+          views_.push_back(
+              std::make_unique<ViewOf<TextBox, BoardBox>>(box, new BoardBox(this), view_));
         }
         break;
       }
       case Kind::Button:
-        views_.push_back(std::make_unique<ViewOf<Button, BoardButton>>(static_cast<Button&>(*e),
-                                                                       new BoardButton(this)));
+        views_.push_back(std::make_unique<ViewOf<Button, BoardButton>>(
+            static_cast<Button&>(*e), new BoardButton(this), view_));
         break;
     }
   }
+}
+
+void PracticeWindow::leaveRoomsInCaptions() {
+  for (const CaptionRoom& room : kCaptionRooms) {
+    const Element* label = form_.element(room.label);
+    const Element* box = form_.element(room.box);
+    static_cast<BoardLabel*>(widget(room.label))
+        ->leaveRoom(box->left - label->left, box->left + box->width - label->left);
+  }
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  const kobaru::View view = viewOf(kDesignedWidth, kDesignedHeight, size());
+  if (view == view_) return;
+  view_ = view;
+  for (const auto& v : views_) v->place(view_);
 }
 
 void PracticeWindow::connectHandlers() {
@@ -175,7 +197,7 @@ void PracticeWindow::wake() {
 }
 
 void PracticeWindow::sync() {
-  for (const auto& v : views_) v->sync();
+  for (const auto& v : views_) v->sync(view_);
 }
 
 }  // namespace kobaru

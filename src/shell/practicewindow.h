@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "practice/form1.h"
+#include "practice/magnification.h"
 #include "shell/timerdriver.h"
 
 namespace kobaru {
@@ -36,14 +37,25 @@ class PracticeWindow : public QWidget {
   // One element and its widget (defined with the view code).
   struct View;
 
+  // The designed client area in twips, shown magnified to fit the window and centred on black.
+  static constexpr int kDesignedWidth = 11895;
+  static constexpr int kDesignedHeight = 8700;
+  // How the designed area is shown in the window now.
+  const kobaru::View& view() const { return view_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   void build();
+  void leaveRoomsInCaptions();
   void connectHandlers();
   void sync();
   void wake();
 
   Form1 form_;
   TimerDriver driver_;
+  kobaru::View view_;
   std::vector<std::unique_ptr<View>> views_;
   bool busy_ = false;
 };

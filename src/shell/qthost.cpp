@@ -66,6 +66,10 @@ void QtHost::closePracticeScreen() {
   windows_.closePractice();
 }
 
+void QtHost::showResults() {
+  windows_.showResults();
+}
+
 void QtHost::showLauncher() {
   windows_.showLauncher();
 }

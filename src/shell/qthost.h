@@ -35,6 +35,7 @@ class QtHost : public Host {
 
   // The cue of that file once played, or nullptr.
   const QSoundEffect* cue(const std::string& path) const;
+  void showResults() override;
 
  private:
   Windows& windows_;

@@ -19,7 +19,6 @@ RecordBox::RecordBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void RecordBox::apply(const TextBox& box) {
   setFocusPolicy(box.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-  setFont(toQFont(box.font));
   const QString sheet =
       QStringLiteral("QPlainTextEdit { color: %1; background: %2; border: 1px solid %3; }")
           .arg(toQColor(box.foreColor).name(), toQColor(box.backColor).name(),

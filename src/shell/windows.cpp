@@ -8,6 +8,7 @@
 #include "shell/helpwindow.h"
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
+#include "shell/resultswindow.h"
 
 namespace kobaru {
 
@@ -31,6 +32,7 @@ Windows::~Windows() {
   delete practice_;
   delete about_;
   delete help_;
+  delete resultsWindow_;
 }
 
 Launcher* Windows::launcher() const {
@@ -45,6 +47,9 @@ AboutWindow* Windows::about() const {
 HelpWindow* Windows::help() const {
   return help_;
 }
+ResultsWindow* Windows::resultsWindow() const {
+  return resultsWindow_;
+}
 
 void Windows::showLauncher() {
   if (!launcher_) launcher_ = new Launcher(*this);
@@ -56,8 +61,13 @@ void Windows::openPractice() {
   if (!practice_) {
     auto* screen = new PracticeWindow(host_, systemRnd());
     practice_ = screen;
+    results_.clear();
+    screen->form().observer = &results_;
     screen->load();  // a second copy of the program closes it again here
-    if (practice_ == screen) screen->showMaximized();
+    if (practice_ == screen) {
+      practised_ = true;
+      screen->showMaximized();
+    }
   }
   unload(launcher_);
   launcher_ = nullptr;
@@ -80,10 +90,17 @@ void Windows::showHelp() {
   help_->raise();
 }
 
+void Windows::showResults() {
+  if (!resultsWindow_) resultsWindow_ = new ResultsWindow(results_);
+  resultsWindow_->show();
+  resultsWindow_->raise();
+}
+
 void Windows::exitProgram() {
   QCoreApplication::exit(0);
   for (QWidget* w : {static_cast<QWidget*>(launcher_), static_cast<QWidget*>(practice_),
-                     static_cast<QWidget*>(about_), static_cast<QWidget*>(help_)})
+                     static_cast<QWidget*>(about_), static_cast<QWidget*>(help_),
+                     static_cast<QWidget*>(resultsWindow_)})
     unload(w);
 }
 

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "practice/caption_rooms.h"
 #include "practice/form1.h"
 #include "support/recording_host.h"
 
@@ -47,7 +48,7 @@ TEST_F(Designed, ElementsStandAtTheirPlaces) {
 TEST_F(Designed, EveryElementIsListedOnceUnderItsOwnName) {
   std::set<std::string> names;
   for (const Element* e : f.elements()) EXPECT_TRUE(names.insert(e->name).second) << e->name;
-  EXPECT_EQ(names.size(), 97u);  // 46 labels, 19 boxes, 26 buttons, 2 pictures and 4 lines
+  EXPECT_EQ(names.size(), 98u);  // 46 labels, 19 boxes, 27 buttons, 2 pictures and 4 lines
   EXPECT_EQ(f.element("nothing"), nullptr);
   EXPECT_EQ(f.element("Command12"), &f.Command12);
 }
@@ -182,6 +183,29 @@ TEST_F(Designed, TimersStandAsDesigned) {
     EXPECT_EQ(c.timer.interval(), c.interval);
   }
   EXPECT_FALSE(f.scheduler.nextDue());  // nothing ticks before the screen opens
+}
+
+// Each box that lies in a caption's blanks lies inside the caption, in the blanks' line, with words
+// before and after it.
+TEST_F(Designed, CaptionsLeaveRoomForTheirBoxes) {
+  for (const CaptionRoom& room : kCaptionRooms) {
+    SCOPED_TRACE(room.label);
+    const Element* element = f.element(room.label);
+    const Element* box = f.element(room.box);
+    ASSERT_TRUE(element && box);
+    ASSERT_EQ(element->kind, Kind::Label);
+    ASSERT_EQ(box->kind, Kind::TextBox);
+    const auto* label = static_cast<const Label*>(element);
+    EXPECT_GT(box->left, label->left);
+    EXPECT_LT(box->left + box->width, label->left + label->width);
+    EXPECT_LT(box->top, label->top + label->height);
+    EXPECT_GT(box->top + box->height, label->top);
+    const std::string_view caption = label->caption;
+    const auto blanks = caption.find("　");
+    ASSERT_NE(blanks, std::string_view::npos);
+    EXPECT_GT(blanks, 0u);
+    EXPECT_NE(caption.substr(caption.size() - 3), "　");
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "practice/handlers.h"
+#include "results/results.h"
 #include "support/automatic_practice.h"
 
 namespace kobaru {
@@ -151,13 +152,54 @@ class StartWatch {
   std::string startRecord_;
 };
 
+// The outcome in the results that the record's award or no-sale line stands for.
+bool agrees(Outcome outcome, LotEnd end, std::string_view line) {
+  switch (end) {
+    case LotEnd::TraineeAward:
+      return outcome == Outcome::WonByTrainee;
+    case LotEnd::OtherAward:
+      return outcome == Outcome::WonByOther;
+    case LotEnd::CutOffAward:
+      return outcome == (line.rfind(labels::kCutOffAwardTrainee, 0) == 0 ? Outcome::CutOffToTrainee
+                                                                         : Outcome::CutOffToOther);
+    case LotEnd::NoSale:
+      return outcome == Outcome::NoSale;
+    case LotEnd::kCount:
+      break;
+  }
+  return false;
+}
+
+// Every lot ended in the record is in the results once, in order, ended the same way; an award's
+// price is the award line's.
+void expectResultsAgreeWithTheRecord(const Results& results,
+                                     const std::vector<std::pair<LotEnd, std::string>>& ends) {
+  const Lots& lots = results.lots();
+  ASSERT_GE(lots.size(), ends.size());
+  ASSERT_LE(lots.size(), ends.size() + 1);  // and the lot under way at the end
+  for (std::size_t i = 0; i < ends.size(); ++i) {
+    const auto& [end, line] = ends[i];
+    const LotResult& lot = lots[i];
+    ASSERT_TRUE(agrees(lot.outcome, end, line)) << lot.lot << ": " << line;
+    if (i > 0) {
+      ASSERT_EQ(lot.lot, lots[i - 1].lot + 1);
+    }
+    if (end != LotEnd::NoSale) {
+      ASSERT_TRUE(lot.finalPrice);
+      ASSERT_EQ(line.substr(line.find("  ") + 2), priceText(*lot.finalPrice / 10)) << lot.lot;
+    }
+  }
+}
+
 // A lot of some tens of lines; far more would mean a timer writing without end.
 constexpr std::size_t kLongestRecord = 64 * 1024;
 
 enum class Players { Nobody, Trainee, Everyone };
 
 void soak(std::uint64_t seed, Players players) {
-  AutomaticPractice practice(seed, players == Players::Trainee);
+  Results results;
+  AutomaticPractice practice(seed, players == Players::Trainee, &results);
+  std::vector<std::pair<LotEnd, std::string>> ends;
   RandomPresser* presser = nullptr;
   if (players == Players::Everyone) {
     auto everyone = std::make_unique<RandomPresser>(practice.form(), seed ^ 0xD1B54A32D192ED03ull);
@@ -165,6 +207,16 @@ void soak(std::uint64_t seed, Players players) {
     practice.join(std::move(everyone));
   }
   const Form1& f = practice.form();
+  // A lot won at a cut-off and confirmed within three seconds gets a second ending from the
+  // cut-off's timeout, "流札  .0", in the same record: the results keep its first.
+  practice.onEnd = [&](LotEnd how, std::string_view line, bool again) {
+    if (again) {
+      EXPECT_EQ(how, LotEnd::NoSale) << f.ousatu.text;
+      EXPECT_EQ(ends.back().first, LotEnd::CutOffAward) << f.ousatu.text;
+      return;
+    }
+    ends.emplace_back(how, line);
+  };
   std::string lastRecord;
   StartWatch starts;
   while (practice.tally().lots < kLots) {
@@ -190,6 +242,7 @@ void soak(std::uint64_t seed, Players players) {
   if (players == Players::Trainee) {
     EXPECT_GT(t.ends[static_cast<int>(LotEnd::TraineeAward)], 0);
   }
+  expectResultsAgreeWithTheRecord(results, ends);
 }
 
 TEST(Soak, ThousandLotsWithNobodyAtTheButton) {

@@ -39,7 +39,7 @@ class PracticeWindowTest : public QObject {
       QVERIFY2(widget, e->name.c_str());
       QCOMPARE(widget->objectName(), QString::fromStdString(e->name));
       QCOMPARE(widget->isVisibleTo(&w), e->visible);
-      if (e->kind != Kind::Line) QCOMPARE(widget->geometry(), pixelRect(*e));
+      if (e->kind != Kind::Line) QCOMPARE(widget->geometry(), magnifiedRect(*e, w.view()));
     }
     QCOMPARE(w.widget("Command12")->geometry(), QRect(416, 248, 81, 33));
     // Every control can be named by a screen reader.

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -116,12 +117,14 @@ class RandomTrainee : public Actor {
   std::optional<std::int64_t> confirmAt_;
 };
 
-// The opened practice screen, playing by itself; an optional trainee joins in, and others may.
+// The opened practice screen, playing by itself; an optional trainee joins in, and an optional
+// observer watches every lot from the opening on.
 class AutomaticPractice {
  public:
-  explicit AutomaticPractice(std::uint64_t seed, bool withTrainee)
+  explicit AutomaticPractice(std::uint64_t seed, bool withTrainee, LotObserver* observer = nullptr)
       : gen_(seed),
         f_(host_, [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }) {
+    f_.observer = observer;
     f_.Form_Load();
     if (withTrainee) join(std::make_unique<RandomTrainee>(f_, seed ^ 0x9E3779B97F4A7C15ull));
     lotNumber_ = f_.syuppinbangou;
@@ -155,6 +158,10 @@ class AutomaticPractice {
   // How long the lot on the board has been going, in virtual milliseconds.
   std::int64_t lotAge() const { return f_.scheduler.now() - lotSince_; }
 
+  // Told of each lot's end as the record writes it: how, the line of the award or no sale, and
+  // whether that lot had ended already.
+  std::function<void(LotEnd, std::string_view line, bool again)> onEnd;
+
  private:
   void noteLotChanges() {
     const std::string& text = f_.ousatu.text;
@@ -183,21 +190,22 @@ class AutomaticPractice {
   void classify(std::string_view line) {
     const auto is = [&](const char* label) { return line.substr(0, std::strlen(label)) == label; };
     if (is(labels::kAwardTrainee)) {
-      end(LotEnd::TraineeAward);
+      end(LotEnd::TraineeAward, line);
     } else if (is(labels::kAwardOther)) {
-      end(LotEnd::OtherAward);
+      end(LotEnd::OtherAward, line);
     } else if (is(labels::kCutOffAwardTrainee) || is(labels::kCutOffAwardOther)) {
-      end(LotEnd::CutOffAward);
+      end(LotEnd::CutOffAward, line);
     } else if (is(labels::kNoSale)) {
-      end(LotEnd::NoSale);
+      end(LotEnd::NoSale, line);
     } else if (is(labels::kAutoRestart) || is(labels::kRestartCO)) {
       ++tally_.reauctions;
     }
   }
 
-  void end(LotEnd how) {
+  void end(LotEnd how, std::string_view line) {
     ++tally_.ends[static_cast<int>(how)];
     ++tally_.lots;
+    if (onEnd) onEnd(how, line, lotEnded_);
     lotEnded_ = true;
   }
 

@@ -25,6 +25,7 @@ struct RecordingHost : Host {
   int closes = 0;
   int launchers = 0;
   std::set<std::string> regularFiles;  // paths that stand for files of the program's folder
+  int resultsShown = 0;
 
   std::string programDirectory() override { return directory; }
   bool anotherCopyRunning() override { return otherCopy; }
@@ -36,6 +37,7 @@ struct RecordingHost : Host {
   void closePracticeScreen() override { ++closes; }
   void showLauncher() override { ++launchers; }
   bool isRegularFile(const std::string& path) override { return regularFiles.count(path) > 0; }
+  void showResults() override { ++resultsShown; }
 };
 
 // Draws handed out in order, then the last one again.

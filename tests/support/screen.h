@@ -52,8 +52,11 @@ namespace kobaru {
 
 // A full-automatic lot under way: started at `start` with the reserve `reserve` (no variation),
 // the stop margin and the operator's pattern given (5: the operator never raises). The clock runs.
+// An observer given watches the lot from its preparation on.
 struct AutomaticLot : ManualScreen {
-  AutomaticLot(const char* start, const char* reserve, int margin = 33, int pattern = 5) {
+  AutomaticLot(const char* start, const char* reserve, int margin = 33, int pattern = 5,
+               LotObserver* observer = nullptr) {
+    f.observer = observer;
     f.modo = 2;
     f.Text6.text = start;
     f.Text8.text = reserve;

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "results/lot_result.h"
+#include "results/summary.h"
+
+namespace kobaru {
+
+// The texts of the results window, shared by every shell: the title, the note where a user
+// looks for a save button, the summary's lines, the table's headings and cells, and the
+// tab-separated text that pastes into a spreadsheet.
+inline constexpr char kResultsTitle[] = "練習成績";
+inline constexpr char kNothingSaved[] =
+    "この成績はファイルに保存されません。プログラムを終了するか、メニューから新しい練習を"
+    "始めると消えます。残すときは「すべてコピー」（または Ctrl+A、Ctrl+C）で表計算ソフトに"
+    "貼り付けてください。";
+inline constexpr char kCopyAll[] = "すべてコピー";
+inline constexpr char kChartTitle[] = "落札した車の目安との差（万円）";
+inline constexpr char kNoWonLots[] = "目安のある車をまだ落札していません";
+
+struct SummaryLine {
+  enum Group { Counts, Prices, Reactions };
+  std::string label;
+  std::string value;  // a plain number, or "—" while there is none
+  Group group;
+};
+
+std::vector<SummaryLine> summaryLines(const Summary& summary);
+
+// The columns of the table of lots; units stand in the headings so the cells are plain numbers.
+std::span<const char* const> lotHeadings();
+std::vector<std::string> lotCells(const LotResult& lot);
+
+// The lots given, under the headings, one per line, cells separated by tabs.
+std::string lotsTsv(std::span<const LotResult* const> lots);
+// The whole window: the summary, an empty line, then every lot, newest first.
+std::string resultsTsv(const Lots& lots);
+
+}  // namespace kobaru
