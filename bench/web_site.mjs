@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The browser edition's figures, in Debian's headless Chromium against the built site served
+// locally (gzip, as a static host serves it):
+//   - bytes a first visit transfers: the launcher, then the practice screen playing for 10 s
+//     (the manual's pictures aside: the manual is not opened);
+//   - from navigation to the launcher painted (its fonts and backdrop in), median of 7 cold visits;
+//   - the clock's climb over 20 s at the standard speed against the ideal.
+// Usage: node bench/web_site.mjs   (after scripts/web build; KOBARU_SITE names another site)
+
+import { launch } from '../web/tests/browser.mjs';
+import { serveSite } from '../web/tests/server.mjs';
+
+const site = await serveSite();
+
+async function fresh(body) {
+  const browser = await launch();
+  try {
+    const page = await browser.context.newPage();
+    return await body(page);
+  } finally {
+    await browser.close();
+  }
+}
+
+// Marks the moment the launcher, with its fonts and backdrop, reaches the screen.
+function markLauncherPainted() {
+  const painted = () =>
+    new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(() => resolve(performance.now()))));
+  window.kobaruPainted = new Promise((resolve) => {
+    const look = async () => {
+      const launcher = document.querySelector('[data-window="kidou"]');
+      if (!launcher) return false;
+      observer.disconnect();
+      const backdrop = launcher.querySelector('[data-name="backdrop"]');
+      await Promise.all([document.fonts.ready, backdrop.decode().catch(() => {})]);
+      resolve(await painted());
+      return true;
+    };
+    const observer = new MutationObserver(look);
+    document.addEventListener('DOMContentLoaded', () => {
+      observer.observe(document.body, { childList: true });
+      look();
+    });
+  });
+}
+
+const firstVisit = await fresh(async (page) => {
+  const before = site.sent();
+  const from = site.requests.length;
+  await page.goto(`${site.origin}/`);
+  await page.waitForSelector('[data-window="kidou"] [data-name="Command1"]');
+  await page.click('[data-window="kidou"] [data-name="Command1"]');
+  await page.waitForSelector('[data-window="Form1"]');
+  await page.waitForTimeout(10_000);
+  return { bytes: site.sent() - before, files: site.requests.slice(from) };
+});
+
+const paints = [];
+for (let i = 0; i < 7; ++i) {
+  paints.push(
+    await fresh(async (page) => {
+      await page.addInitScript(markLauncherPainted);
+      await page.goto(`${site.origin}/`);
+      return page.evaluate(() => window.kobaruPainted);
+    }),
+  );
+}
+paints.sort((a, b) => a - b);
+
+const climb = await fresh(async (page) => {
+  await page.goto(`${site.origin}/`);
+  await page.click('[data-window="kidou"] [data-name="Command1"]');
+  const button = (name) => page.locator(`[data-window="Form1"] [data-name="${name}"]`);
+  await button('Command23').click();
+  await page.keyboard.type('200');
+  await button('Command11').click();
+  await button('Command1').focus();
+  // Start and stop are timed in the page: Enter gives the click at once; the price is read half
+  // a tick past the last whole tick, so the ideal count is not a race.
+  return page.evaluate(
+    (seconds) =>
+      new Promise((resolve) => {
+        const start = document.querySelector('[data-window="Form1"] [data-name="Command1"]');
+        const t0 = performance.now();
+        start.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+        setTimeout(() => {
+          const elapsed = performance.now() - t0;
+          const price = Number(document.querySelector('[data-name="Text9"]').textContent) * 10;
+          resolve({ elapsed, climbed: Math.round(price - 200), ideal: 3 * Math.floor(elapsed / 50) });
+        }, seconds * 1000 + 25);
+      }),
+    20,
+  );
+});
+
+await site.close();
+
+const kb = (n) => `${(n / 1024).toFixed(1)} KiB`;
+console.log(`first visit: ${kb(firstVisit.bytes)} transferred in ${firstVisit.files.length} requests`);
+console.log(`  ${[...new Set(firstVisit.files)].join(' ')}`);
+console.log(
+  `navigation to launcher painted: median ${paints[3].toFixed(0)} ms, ` +
+    `min ${paints[0].toFixed(0)} ms, max ${paints[6].toFixed(0)} ms (7 cold visits)`,
+);
+console.log(
+  `clock over ${(climb.elapsed / 1000).toFixed(3)} s at 0.05 s a step: climbed ${climb.climbed} of ideal ` +
+    `${climb.ideal} (${((100 * (climb.climbed - climb.ideal)) / climb.ideal).toFixed(2)} %)`,
+);

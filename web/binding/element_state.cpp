@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "element_state.h"
+
+#include "practice/accessible_names.h"
+
+namespace kobaru {
+
+namespace {
+
+using emscripten::val;
+
+template <typename Enum>
+struct Named {
+  Enum value;
+  const char* name;
+};
+
+// The names the page knows the kinds, faces and alignments by.
+constexpr Named<Kind> kKinds[] = {{Kind::Label, "label"},
+                                  {Kind::Button, "button"},
+                                  {Kind::TextBox, "textbox"},
+                                  {Kind::Picture, "picture"},
+                                  {Kind::Line, "line"}};
+constexpr Named<Face> kFaces[] = {{Face::Default, "default"},
+                                  {Face::Gothic, "gothic"},
+                                  {Face::PGothic, "pgothic"},
+                                  {Face::PMincho, "pmincho"}};
+constexpr Named<Align> kAlignments[] = {
+    {Align::Left, "left"}, {Align::Centre, "center"}, {Align::Right, "right"}};
+
+template <typename Enum, std::size_t N>
+val nameOf(const Named<Enum> (&table)[N], Enum value) {
+  for (const auto& entry : table)
+    if (entry.value == value) return val(entry.name);
+  return val(table[0].name);
+}
+
+val fontOf(const Font& f) {
+  val font = val::object();
+  font.set("face", nameOf(kFaces, f.face));
+  font.set("size", f.size);
+  font.set("bold", f.bold);
+  return font;
+}
+
+void addLabel(val& s, const Label& l) {
+  s.set("caption", l.caption);
+  s.set("foreColor", l.foreColor);
+  s.set("backColor", l.backColor);
+  s.set("transparent", l.transparent);
+  s.set("border", l.border);
+  s.set("font", fontOf(l.font));
+  s.set("alignment", nameOf(kAlignments, l.alignment));
+}
+
+void addButton(val& s, const Button& b) {
+  s.set("caption", b.caption);
+  s.set("backColor", b.backColor);
+  s.set("font", fontOf(b.font));
+}
+
+void addTextBox(val& s, const TextBox& t) {
+  s.set("text", t.text);
+  s.set("foreColor", t.foreColor);
+  s.set("backColor", t.backColor);
+  s.set("locked", t.locked);
+  s.set("font", fontOf(t.font));
+  s.set("alignment", nameOf(kAlignments, t.alignment));
+  s.set("multiLine", t.multiLine);
+  s.set("tabStop", t.tabStop);
+}
+
+void addLine(val& s, const Line& l) {
+  s.set("x1", l.x1);
+  s.set("y1", l.y1);
+  s.set("x2", l.x2);
+  s.set("y2", l.y2);
+  s.set("borderColor", l.borderColor);
+  s.set("borderWidth", l.borderWidth);
+}
+
+template <typename T>
+T copyOf(const Element& e) {
+  return static_cast<const T&>(e);
+}
+
+std::variant<Label, Button, TextBox, Picture, Line> snapshot(const Element& e) {
+  switch (e.kind) {
+    case Kind::Label:
+      return copyOf<Label>(e);
+    case Kind::Button:
+      return copyOf<Button>(e);
+    case Kind::TextBox:
+      return copyOf<TextBox>(e);
+    case Kind::Picture:
+      return copyOf<Picture>(e);
+    case Kind::Line:
+      break;
+  }
+  return copyOf<Line>(e);
+}
+
+}  // namespace
+
+val stateOf(const Element& e) {
+  val s = val::object();
+  s.set("name", e.name);
+  s.set("kind", nameOf(kKinds, e.kind));
+  s.set("left", e.left);
+  s.set("top", e.top);
+  s.set("width", e.width);
+  s.set("height", e.height);
+  s.set("visible", e.visible);
+  s.set("accessibleName", accessibleName(e));
+  switch (e.kind) {
+    case Kind::Label:
+      addLabel(s, static_cast<const Label&>(e));
+      break;
+    case Kind::Button:
+      addButton(s, static_cast<const Button&>(e));
+      break;
+    case Kind::TextBox:
+      addTextBox(s, static_cast<const TextBox&>(e));
+      break;
+    case Kind::Picture:
+      s.set("picture", static_cast<const Picture&>(e).picture);
+      break;
+    case Kind::Line:
+      addLine(s, static_cast<const Line&>(e));
+      break;
+  }
+  return s;
+}
+
+ShownElement::ShownElement(Element& e) : element_(e), shown_(snapshot(e)) {}
+
+bool ShownElement::refresh() {
+  return std::visit(
+      [this](auto& shown) {
+        using T = std::decay_t<decltype(shown)>;
+        const T& now = static_cast<const T&>(element_);
+        if (now == shown) return false;
+        shown = now;
+        return true;
+      },
+      shown_);
+}
+
+void ShownElement::typed(const std::string& text) {
+  if (auto* box = std::get_if<TextBox>(&shown_)) box->text = text;
+}
+
+}  // namespace kobaru

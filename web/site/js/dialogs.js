@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// The program's messages as modal dialogs in the page: the text, the title, the icon and an OK
+// button. While one is open, nothing behind it can be reached.
+
+const kIcons = {
+  information:
+    '<svg viewBox="0 0 32 32" aria-hidden="true"><circle cx="16" cy="16" r="15" fill="#1c6dd0"/>' +
+    '<rect x="14" y="13" width="4" height="12" rx="1" fill="#fff"/>' +
+    '<circle cx="16" cy="8.5" r="2.3" fill="#fff"/></svg>',
+  warning:
+    '<svg viewBox="0 0 32 32" aria-hidden="true"><path d="M16 2 31 29H1z" fill="#f2c200" ' +
+    'stroke="#a07800" stroke-width="1"/><rect x="14.2" y="11" width="3.6" height="10" rx="1"/>' +
+    '<circle cx="16" cy="25" r="2"/></svg>',
+};
+
+let serial = 0;
+
+// Resolves when the trainee has closed the message.
+export function showMessage(text, title, icon) {
+  const id = `message-${++serial}`;
+  const modal = document.createElement('div');
+  modal.className = 'modal';
+  modal.innerHTML =
+    `<div class="window message" role="alertdialog" aria-modal="true" aria-labelledby="${id}-t" ` +
+    `aria-describedby="${id}-b"><div class="caption"><span class="title" id="${id}-t"></span></div>` +
+    `<div class="body"><span class="icon">${kIcons[icon] ?? kIcons.information}</span>` +
+    `<span class="text" id="${id}-b"></span></div>` +
+    '<div class="buttons"><button type="button" class="ok">OK</button></div></div>';
+  modal.querySelector('.title').textContent = title;
+  modal.querySelector('.text').textContent = text;
+  modal.dataset.icon = icon;
+
+  // Everything else is out of reach of the keyboard and the pointer until the message is closed.
+  const behind = [...document.body.children].filter((el) => !el.inert);
+  for (const el of behind) el.inert = true;
+  const focusBefore = document.activeElement;
+  document.body.append(modal);
+  const ok = modal.querySelector('.ok');
+  ok.focus();
+
+  return new Promise((resolve) => {
+    const close = () => {
+      modal.remove();
+      for (const el of behind) el.inert = false;
+      if (focusBefore?.isConnected) focusBefore.focus({ preventScroll: true });
+      resolve();
+    };
+    ok.addEventListener('click', close);
+    modal.addEventListener('keydown', (e) => {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        close();
+      }
+    });
+  });
+}

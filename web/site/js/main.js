@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// The page's start: show the launcher at once; ask for the one-copy lock and load the core and the
+// list of files behind it, since only the practice screen needs them.
+
+import { holdTheOnlyCopy } from './lock.js';
+import { Sounds } from './sounds.js';
+import { Windows } from './windows.js';
+
+// For replaying a session elsewhere: ?seed=N (a whole number above 0) makes the draws the seeded
+// generator's and keeps the events delivered, with the board's virtual time, in
+// window.kobaruReplay. It changes nothing else.
+function seedFromAddress() {
+  const seed = Number(new URLSearchParams(location.search).get('seed'));
+  return Number.isSafeInteger(seed) && seed > 0 ? seed : 0;
+}
+
+const lock = holdTheOnlyCopy();
+const seed = seedFromAddress();
+const replay = seed > 0 ? { events: [], now: () => -1 } : null;
+if (replay) window.kobaruReplay = replay;
+
+const core = import('../kobaru.mjs').then((m) => m.default());
+// The site's files, as the site build lists them: the practice screen asks whether a lot
+// picture is there before showing it. Without the list, none is, and the first picture stays.
+const files = fetch('files.json')
+  .then((r) => (r.ok ? r.json() : []))
+  .catch(() => [])
+  .then((names) => new Set(Array.isArray(names) ? names : []));
+const windows = new Windows(core, lock, files, {
+  sounds: new Sounds(),
+  seed,
+  replay,
+  // The program has ended: the page stays black, and another tab may start it.
+  end: () => {
+    lock.then((held) => held.release());
+    document.title = 'Kobaru';
+  },
+});
+windows.showLauncher();

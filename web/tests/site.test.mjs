@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: MIT
+// The built site in Debian's Chromium: the windows, the automatic practice, a manual lot played
+// with a real pointer and compared with the core, one copy at a time, the magnification.
+
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { launch } from './browser.mjs';
+import { kSite, serveSite } from './server.mjs';
+import { element, hold, lines, open, replayed, screenshot, snapshot, touchHold, waitFor } from './session.mjs';
+
+let site;
+before(async () => {
+  if (!fs.existsSync(path.join(kSite, 'index.html'))) throw new Error(`no site in ${kSite}: run scripts/web build`);
+  site = await serveSite();
+});
+after(async () => {
+  await site?.close();
+});
+
+async function withBrowser(options, body) {
+  const browser = await launch(options);
+  try {
+    await body(browser.context);
+  } finally {
+    await browser.close();
+  }
+}
+
+async function openPractice(page) {
+  await element(page, 'kidou', 'Command1').click();
+  await waitFor(page, () => document.querySelector('[data-window="Form1"] [data-name="ousatu"]'), 'the practice screen');
+}
+
+const lotEnded = () => /落札|流札/.test(document.querySelector('[data-window="Form1"] [data-name="ousatu"]').value);
+
+test('the launcher opens the practice screen, whose automatic practice plays a lot as the core does', async () => {
+  await withBrowser({}, async (context) => {
+    const seed = 7;
+    const { page, faults } = await open(context, site, `?seed=${seed}`);
+    assert.equal(await page.title(), 'Kobaru - Tessaly');
+    for (const [name, caption] of [['Command1', '練　習　開　始'], ['Command2', '使　用　方　法'], ['Command3', '終　　　　了'], ['Command4', 'バージョン情報']]) {
+      assert.equal(await element(page, 'kidou', name).textContent(), caption);
+      assert.equal(await element(page, 'kidou', name).getAttribute('aria-label'), caption);
+    }
+    await screenshot(page, 'launcher');
+
+    // The version window and the manual open beside the launcher.
+    await element(page, 'kidou', 'Command4').click();
+    assert.equal(await element(page, 'about', 'Command1').textContent(), '閉　じ　る');
+    await element(page, 'about', 'Command1').click();
+    assert.equal(await page.locator('[data-window="about"]').count(), 0);
+    await element(page, 'kidou', 'Command2').click();
+    const manual = page.frameLocator('[data-window="help"] [data-name="brwWebBrowser"]');
+    await manual.locator('a[href="start.htm"]').first().click();
+    await waitFor(page, () => /start\.htm$/.test(document.querySelector('[data-name="brwWebBrowser"]').contentWindow.location.href), 'the manual page linked');
+    await element(page, 'help', 'Back').click();
+    await waitFor(page, () => /index\.htm$/.test(document.querySelector('[data-name="brwWebBrowser"]').contentWindow.location.href), 'Back to the start page');
+    await screenshot(page, 'manual');
+    await element(page, 'help', 'Command1').click();
+
+    await openPractice(page);
+    assert.equal(await page.locator('[data-window="kidou"]').count(), 0, 'the launcher is unloaded');
+    assert.equal(await page.title(), 'Kobaru v1.01 - Tessaly');
+    // One DOM element per element, each with its name and an accessible name.
+    const unnamed = await page.$$eval('[data-window="Form1"] > *', (els) =>
+      els.filter((el) => !el.dataset.name || !el.getAttribute('aria-label')).map((el) => el.outerHTML));
+    assert.deepEqual(unnamed, []);
+    const kinds = await page.$$eval('[data-window="Form1"] [data-name]', (els) =>
+      Object.fromEntries(els.map((el) => [el.dataset.name, el.tagName.toLowerCase()])));
+    assert.equal(kinds.ousatu, 'textarea');
+    assert.equal(await element(page, 'Form1', 'ousatu').getAttribute('readonly'), '');
+    assert.equal(kinds.Text6, 'input');
+    assert.equal(kinds.Text7, 'input');
+    assert.equal(kinds.Command12, 'button');
+    assert.equal(await element(page, 'Form1', 'modo10').textContent(), 'デモモード');
+    // The board's own faces, shipped with the site, not whatever the computer has.
+    const faces = await page.evaluate(async () => {
+      await document.fonts.ready;
+      return [...document.fonts].map((f) => `${f.family} ${f.status}`).sort();
+    });
+    assert.deepEqual(faces, ['Kobaru Gothic loaded', 'Kobaru PGothic loaded', 'Kobaru PMincho loaded']);
+
+    await waitFor(page, () => /スタート {2}/.test(document.querySelector('[data-name="ousatu"]').value), 'the first lot to start', undefined, 20_000);
+    await page.waitForTimeout(1500);
+    await screenshot(page, 'practice-playing');
+    await waitFor(page, lotEnded, 'the first lot to end', undefined, 120_000);
+    const shown = await snapshot(page);
+    // The next car is shown: the site's second lot picture.
+    await waitFor(page, () => /gazou\/1002\.jpg$/.test(document.querySelector('[data-name="Image1"]').src), 'the next lot picture');
+    assert.deepEqual(lines(shown.record), lines(replayed(seed, shown.events, shown.t)));
+    assert.ok(lines(shown.record).length > 3, shown.record);
+
+    // Nothing is kept in the browser.
+    const stored = await page.evaluate(async () => ({
+      cookies: document.cookie,
+      local: localStorage.length,
+      session: sessionStorage.length,
+      databases: (await indexedDB.databases()).length,
+    }));
+    assert.deepEqual(stored, { cookies: '', local: 0, session: 0, databases: 0 });
+    assert.deepEqual(faults, []);
+  });
+});
+
+test('a manual lot played with the pointer gives the record the core gives for the same events', async () => {
+  await withBrowser({ hasTouch: true }, async (context) => {
+    const seed = 11;
+    const { page, faults } = await open(context, site, `?seed=${seed}`);
+    await openPractice(page);
+    const button = (name) => element(page, 'Form1', name);
+
+    await button('Command23').click(); // forced stop: manual mode, the start price entry focused
+    assert.equal(await button('modo10').textContent(), '手動モード');
+    await waitFor(page, () => document.activeElement?.dataset.name === 'Text6', 'the focus in the start price');
+    await page.keyboard.type('200');
+    await button('Command11').click();
+    await button('Command1').focus();
+    await page.keyboard.press('Enter'); // start, from the keyboard
+    await page.waitForTimeout(400);
+    await button('Command12').click(); // a bid while the price climbs
+    await page.waitForTimeout(200);
+    await button('Command2').click(); // the operator stops the clock
+    await touchHold(page, button('Command12'), 700); // held by a finger, the clock stopped: it climbs
+    await hold(page, button('Command13'), 500); // the others raise
+    const away = await button('Command14').boundingBox();
+    // Held again and let go off the button: the release ends the hold, and there is no click.
+    await hold(page, button('Command12'), 500, { x: away.x + 5, y: away.y + 5 });
+    await button('Command8').click(); // sell-out
+    await button('Command12').focus();
+    await page.keyboard.press(' '); // Space on the bid button: the right at the sell-out price
+    await button('Command9').click(); // decision
+    await waitFor(page, lotEnded, 'the lot to be awarded', undefined, 20_000);
+    await screenshot(page, 'practice-manual');
+
+    const shown = await snapshot(page);
+    const recorded = lines(shown.record);
+    for (const label of ['YOU  ', 'ベタ YOU  ', '連続 CO  ', 'うりきり  ', '権利 YOU  ', '自分落札  ']) {
+      assert.ok(recorded.some((l) => l.includes(label)), `the record holds "${label}":\n${shown.record}`);
+    }
+    assert.ok(recorded.filter((l) => l.startsWith('ベタ YOU  ')).length === 2, shown.record);
+    // The bid button gave press, release and click where released over it, no click where not,
+    // and the click alone for Space.
+    const bid = shown.events.filter((e) => e.name === 'Command12').map((e) => e.kind);
+    assert.deepEqual(bid, ['press', 'release', 'click', 'press', 'release', 'click', 'press', 'release', 'click']);
+    assert.deepEqual(shown.events.filter((e) => e.name === 'Command1').map((e) => e.kind), ['click']);
+    assert.deepEqual(recorded, lines(replayed(seed, shown.events, shown.t)));
+    assert.deepEqual(faults, []);
+  });
+});
+
+test('a second tab is refused while the first plays; a message holds the board until closed', async () => {
+  await withBrowser({}, async (context) => {
+    const first = await open(context, site);
+    await openPractice(first.page);
+    const second = await open(context, site);
+    await element(second.page, 'kidou', 'Command1').click();
+    const notice = second.page.getByRole('alertdialog');
+    await notice.waitFor({ timeout: 15_000 });
+    assert.equal(await notice.locator('.title').textContent(), '確認');
+    assert.equal(await notice.locator('.text').textContent(), 'このアプリケーションは、即に起動済みです。');
+    await screenshot(second.page, 'second-copy');
+    await notice.getByRole('button', { name: 'OK' }).click();
+    await waitFor(second.page, () => !document.querySelector('[data-window]'), 'the second copy to end');
+
+    // The end of practice: its message stops the board until it is closed, then the launcher.
+    const page = first.page;
+    await element(page, 'Form1', 'Command25').click();
+    const message = page.getByRole('alertdialog');
+    await message.waitFor({ timeout: 5000 });
+    assert.equal(await message.locator('.text').textContent(), '練習を終了して　メニューへ戻ります');
+    const price = await element(page, 'Form1', 'Text9').textContent();
+    await element(page, 'Form1', 'Command12').click({ force: true, timeout: 2000 }).catch(() => {});
+    await page.waitForTimeout(600);
+    assert.equal(await element(page, 'Form1', 'Text9').textContent(), price, 'the board stands still');
+    await screenshot(page, 'end-of-practice');
+    await message.getByRole('button', { name: 'OK' }).click();
+    await waitFor(page, () => document.querySelector('[data-window="kidou"]') && !document.querySelector('[data-window="Form1"]'), 'the launcher again');
+
+    // Once the first copy has ended, another tab may start.
+    await element(page, 'kidou', 'Command3').click();
+    await waitFor(page, () => !document.querySelector('[data-window]'), 'the program to end');
+    await second.page.reload();
+    await waitFor(second.page, () => document.querySelector('[data-window="kidou"]'), 'the launcher in the second tab');
+    await openPractice(second.page);
+    assert.equal(await second.page.getByRole('alertdialog').count(), 0);
+    assert.deepEqual([...first.faults, ...second.faults], []);
+  });
+});
+
+test('each window is magnified to the largest size that fits the viewport, and centred, in any folder of a host', async () => {
+  const deep = await serveSite(kSite, '/training/kobaru/');
+  for (const viewport of [{ width: 1600, height: 900 }, { width: 600, height: 1000 }]) {
+    await withBrowser({ viewport }, async (context) => {
+      const { page, faults } = await open(context, deep);
+      const check = async (win, width, height) => {
+        const factor = Math.min(viewport.width / width, viewport.height / height);
+        const r = await page.locator(`[data-window="${win}"]`).boundingBox();
+        const near = (a, b, what) => assert.ok(Math.abs(a - b) < 1, `${win} at ${viewport.width}x${viewport.height}: ${what} ${a}, not ${b}`);
+        near(r.width, width * factor, 'width');
+        near(r.height, height * factor, 'height');
+        near(r.x, (viewport.width - width * factor) / 2, 'left');
+        near(r.y, (viewport.height - height * factor) / 2, 'top');
+        return { factor, r };
+      };
+      await check('kidou', 800, 600);
+      await openPractice(page);
+      const { factor, r } = await check('Form1', 793, 580);
+      // An element keeps its designed place, magnified: the bid button at 6240, 3720 twips.
+      const bid = await element(page, 'Form1', 'Command12').boundingBox();
+      assert.ok(Math.abs(bid.x - (r.x + 416 * factor)) < 1 && Math.abs(bid.y - (r.y + 248 * factor)) < 1, JSON.stringify(bid));
+      assert.ok(Math.abs(bid.width - 81 * factor) < 1, JSON.stringify(bid));
+      await screenshot(page, `practice-${viewport.width}x${viewport.height}`);
+      assert.deepEqual(faults, []);
+    });
+  }
+  assert.ok(deep.requests.every((r) => r.startsWith('/training/kobaru/')), deep.requests.join(' '));
+  await deep.close();
+});
