@@ -8,22 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "practice/about_texts.h"
 #include "shell/regularfile.h"
 #include "shell/style.h"
 
 namespace kobaru {
 
 namespace {
-
-// The maker's details; the addresses are placeholders under a reserved example domain.
-struct Maker {
-  const char* name;
-  const char* postal;
-  const char* web;
-  const char* mail;
-};
-constexpr Maker kMaker{"Tessaly", "〒100-0000 東京都千代田区例町1-2-3", "https://www.example.com/",
-                       "info@example.com"};
 
 QLabel* text(const QString& s, const Font& font, QWidget* parent) {
   auto* l = new QLabel(s, parent);
@@ -37,13 +28,13 @@ QLabel* text(const QString& s, const Font& font, QWidget* parent) {
 AboutWindow::AboutWindow() {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("about"));
-  setWindowTitle(QStringLiteral("Kobaru - バージョン情報"));
+  setWindowTitle(QString::fromUtf8(kAbout.caption));
 
   auto* icon = new QLabel(this);
   icon->setPixmap(regularPicture(QCoreApplication::applicationDirPath() + "/kobaru.png"));
   icon->setFixedSize(48, 48);
 
-  auto* title = text(QStringLiteral("Ｋｏｂａｒｕ"), {Face::PGothic, 24, true}, this);
+  auto* title = text(QString::fromUtf8(kAbout.product), {Face::PGothic, 24, true}, this);
   auto* heading = new QHBoxLayout;
   heading->addWidget(icon);
   heading->addSpacing(12);
@@ -54,7 +45,7 @@ AboutWindow::AboutWindow() {
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
 
-  Command1 = new QPushButton(QStringLiteral("閉　じ　る"), this);
+  Command1 = new QPushButton(QString::fromUtf8(kAbout.close), this);
   Command1->setFont(toQFont({Face::PGothic, 9.75, false}));
   Command1->setDefault(true);
   connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -63,10 +54,11 @@ AboutWindow::AboutWindow() {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(20, 16, 20, 16);
   column->addLayout(heading);
-  column->addWidget(text(QStringLiteral("Tessaly オークション応札練習ソフト"), body, this));
+  column->addWidget(text(QString::fromUtf8(kAbout.description), body, this));
   column->addSpacing(10);
-  column->addWidget(text(QStringLiteral("システム開発元"), {Face::PGothic, 10.5, true}, this));
-  for (const char* line : {kMaker.name, kMaker.postal, kMaker.web, kMaker.mail})
+  column->addWidget(
+      text(QString::fromUtf8(kAbout.makerHeading), {Face::PGothic, 10.5, true}, this));
+  for (const char* line : kAbout.maker)
     column->addWidget(text(QString::fromUtf8(line), body, this));
   column->addSpacing(8);
   column->addWidget(rule);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "practice/elements.h"
+#include "practice/launcher_layout.h"
 #include "practice/magnification.h"
 
 class QPushButton;
@@ -31,25 +32,22 @@ class Launcher : public QWidget {
   QPlainTextEdit* Text1;  // the notice
   QLabel* Label2;         // the title
 
-  // The notice, line by line, each line ending in CR LF.
-  static const char* const kNotice;
-
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent* e) override;
 
  private:
-  struct Place {
-    int left, top, width, height;  // twips
-  };
   // A widget at its designed place, in its designed font.
   struct Placed {
     QWidget* widget;
-    Place place;
+    LauncherPlace place;
     Font font;
   };
-  void placed(QWidget* w, Place place, Font font);
-  FlatButton* menuButton(const char* caption, Place place);
+  void placed(QWidget* w, const LauncherPlace& place, const Font& font);
+  // One of the launcher's texts, named for assistive technology.
+  void placed(QWidget* w, const LauncherText& t);
+  // The menu button `name`, shown unless it waits for a practice that has not been played.
+  FlatButton* menuButton(const char* name, bool practised);
   // Puts every widget where the view of the designed area shows it.
   void magnify();
 

@@ -59,7 +59,7 @@ class LauncherTest : public QObject {
     QCOMPARE(lines[0], QString("本ソフトは　自動競り機を使用した自動車オークシ"));
     QCOMPARE(lines[2], QString("えるためのソフトではありません。") + QString(10, QChar(0x3000)));
     QCOMPARE(lines[6], QString("場合があります。"));
-    QVERIFY(QByteArray(Launcher::kNotice).endsWith("場合があります。\r\n"));
+    QVERIFY(QByteArray(kLauncher.notice.text).endsWith("場合があります。\r\n"));
   }
 
   void practiceOpensTheScreenAndUnloadsTheLauncher() {

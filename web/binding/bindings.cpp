@@ -3,9 +3,20 @@
 #include <emscripten/bind.h>
 
 #include "board.h"
+#include "practice/magnification.h"
+#include "windows_data.h"
 
 EMSCRIPTEN_BINDINGS(kobaru) {
   using kobaru::Board;
+  using kobaru::View;
+  emscripten::value_object<View>("View")
+      .field("factor", &View::factor)
+      .field("left", &View::left)
+      .field("top", &View::top);
+  emscripten::function("fitDesigned", &kobaru::fitDesigned);
+  emscripten::function("launcherLayout", &kobaru::launcherLayout);
+  emscripten::function("aboutTexts", &kobaru::aboutTexts);
+
   emscripten::class_<Board>("Board")
       .constructor<emscripten::val, bool, double, double>()
       .function("load", &Board::load)

@@ -35,14 +35,6 @@ val nameOf(const Named<Enum> (&table)[N], Enum value) {
   return val(table[0].name);
 }
 
-val fontOf(const Font& f) {
-  val font = val::object();
-  font.set("face", nameOf(kFaces, f.face));
-  font.set("size", f.size);
-  font.set("bold", f.bold);
-  return font;
-}
-
 void addLabel(val& s, const Label& l) {
   s.set("caption", l.caption);
   s.set("foreColor", l.foreColor);
@@ -101,6 +93,14 @@ std::variant<Label, Button, TextBox, Picture, Line> snapshot(const Element& e) {
 }
 
 }  // namespace
+
+emscripten::val fontOf(const Font& f) {
+  emscripten::val font = emscripten::val::object();
+  font.set("face", nameOf(kFaces, f.face));
+  font.set("size", f.size);
+  font.set("bold", f.bold);
+  return font;
+}
 
 val stateOf(const Element& e) {
   val s = val::object();

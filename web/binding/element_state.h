@@ -12,6 +12,8 @@ namespace kobaru {
 // An element as the page draws it: a plain object with the element's properties, its kind and
 // its accessible name.
 emscripten::val stateOf(const Element& e);
+// A font as the page names it: {face, size, bold}.
+emscripten::val fontOf(const Font& f);
 
 // An element with the properties last handed to the page, so that only changes travel.
 class ShownElement {

@@ -44,11 +44,16 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
       assert.equal(await element(page, 'kidou', name).textContent(), caption);
       assert.equal(await element(page, 'kidou', name).getAttribute('aria-label'), caption);
     }
+    assert.equal(await element(page, 'kidou', 'Label2').textContent(), 'Kobaru　ｖ１．０１');
+    const notice = (await element(page, 'kidou', 'Text1').inputValue()).split('\n');
+    assert.deepEqual([notice.length, notice[0], notice[6]], [7, '本ソフトは　自動競り機を使用した自動車オークシ', '場合があります。']);
     await screenshot(page, 'launcher');
 
     // The version window and the manual open beside the launcher.
     await element(page, 'kidou', 'Command4').click();
     assert.equal(await element(page, 'about', 'Command1').textContent(), '閉　じ　る');
+    assert.deepEqual(await page.locator('[data-window="about"] .detail').allTextContents(),
+      ['Tessaly', '〒100-0000 東京都千代田区例町1-2-3', 'https://www.example.com/', 'info@example.com']);
     await element(page, 'about', 'Command1').click();
     assert.equal(await page.locator('[data-window="about"]').count(), 0);
     await element(page, 'kidou', 'Command2').click();

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: MIT
-// The version window about.
+// The version window about, with the core's texts.
 
 import { FramedWindow } from './window_frame.js';
 
-// The maker's details; the addresses are placeholders under a reserved example domain.
-const kMaker = ['Tessaly', '〒100-0000 東京都千代田区例町1-2-3', 'https://www.example.com/', 'info@example.com'];
-
 export class AboutWindow extends FramedWindow {
-  constructor(onClose) {
-    super('about', 'Kobaru - バージョン情報', onClose);
+  // `texts` are the core's: {caption, product, description, makerHeading, maker, close}.
+  constructor(texts, onClose) {
+    super('about', texts.caption, onClose);
     const body = document.createElement('div');
     body.className = 'about';
     body.innerHTML =
-      '<div class="heading"><img src="kobaru.png" alt=""><span class="product">Ｋｏｂａｒｕ</span></div>' +
-      '<div>Tessaly オークション応札練習ソフト</div><div class="maker">システム開発元</div>' +
-      kMaker.map(() => '<div class="detail"></div>').join('') +
-      '<hr><button type="button" data-name="Command1">閉　じ　る</button>';
-    body.querySelectorAll('.detail').forEach((el, i) => (el.textContent = kMaker[i]));
+      '<div class="heading"><img src="kobaru.png" alt=""><span class="product"></span></div>' +
+      '<div class="description"></div><div class="maker"></div>' +
+      texts.maker.map(() => '<div class="detail"></div>').join('') +
+      '<hr><button type="button" data-name="Command1"></button>';
+    body.querySelector('.product').textContent = texts.product;
+    body.querySelector('.description').textContent = texts.description;
+    body.querySelector('.maker').textContent = texts.makerHeading;
+    body.querySelectorAll('.detail').forEach((el, i) => (el.textContent = texts.maker[i]));
     const close = body.querySelector('[data-name="Command1"]');
-    close.setAttribute('aria-label', '閉　じ　る');
+    close.textContent = texts.close;
+    close.setAttribute('aria-label', texts.close);
     close.addEventListener('click', onClose);
     this.element.append(body);
     this.focus = () => close.focus();

@@ -1,30 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The launcher kidou: the program's menu over its backdrop.
+// The launcher kidou: the program's menu over its backdrop, as the core lays it out.
 
-import { cssFont } from './fonts.js';
+import { cssColor, cssFont } from './fonts.js';
 import { magnify, pixels } from './magnify.js';
 
-const kDesignedWidth = 12000;
-const kDesignedHeight = 9000;
+// What each menu button does.
+const kActions = { Command1: 'openPractice', Command2: 'showHelp', Command3: 'exitProgram', Command4: 'showAbout' };
 
-const kNotice =
-  '本ソフトは　自動競り機を使用した自動車オークシ\r\n' +
-  'ョンの模擬応札練習ソフトであり、実際の相場を覚\r\n' +
-  'えるためのソフトではありません。　　　　　　　　　　\r\n' +
-  'また、いかなる場合も、実際の競りで起こり得た　\r\n' +
-  '損害等には当社は一切の責任を負いません。\r\n' +
-  '各会場によりこのソフトと実際の競り表示が異なる\r\n' +
-  '場合があります。\r\n';
-
-// name, caption, place (left, top, width, height in twips), what it does
-const kButtons = [
-  ['Command1', '練　習　開　始', [720, 3960, 1815, 1215], 'openPractice'],
-  ['Command2', '使　用　方　法', [2760, 3960, 1815, 495], 'showHelp'],
-  ['Command3', '終　　　　了', [4800, 4680, 1815, 495], 'exitProgram'],
-  ['Command4', 'バージョン情報', [2760, 4680, 1815, 495], 'showAbout'],
-];
-
-function placed(tag, name, [left, top, width, height]) {
+function placed(tag, name, { left, top, width, height }) {
   const el = document.createElement(tag);
   el.dataset.name = name;
   Object.assign(el.style, {
@@ -36,57 +19,63 @@ function placed(tag, name, [left, top, width, height]) {
   return el;
 }
 
+function shownText(tag, text) {
+  const el = placed(tag, text.name, text.place);
+  el.setAttribute('aria-label', text.accessibleName);
+  Object.assign(el.style, { color: cssColor(text.foreColor), font: cssFont(text.font) });
+  return el;
+}
+
 export class Launcher {
-  constructor(windows) {
+  #caption;
+  #unmagnify;
+
+  // `core` is the WebAssembly module, whose layout and magnification the launcher shows.
+  constructor(windows, core) {
+    const layout = core.launcherLayout();
+    const { designedWidth, designedHeight } = layout;
+    this.#caption = layout.caption;
     this.element = document.createElement('div');
     this.element.className = 'screen launcher';
     this.element.dataset.window = 'kidou';
     this.element.setAttribute('aria-label', this.caption);
 
-    const backdrop = placed('img', 'backdrop', [0, 0, kDesignedWidth, kDesignedHeight]);
+    const backdrop = placed('img', 'backdrop', { left: 0, top: 0, width: designedWidth, height: designedHeight });
     backdrop.className = 'picture';
     backdrop.src = 'backdrop.png';
     backdrop.alt = '';
     backdrop.draggable = false;
     backdrop.addEventListener('error', () => (backdrop.style.visibility = 'hidden'));
 
-    const title = placed('div', 'Label2', [4680, 1320, 2415, 375]);
+    const title = shownText('div', layout.title);
     title.className = 'label';
-    title.textContent = 'Kobaru　ｖ１．０１';
-    Object.assign(title.style, { color: '#ffffff', font: cssFont({ face: 'gothic', size: 12, bold: true }) });
+    title.textContent = layout.title.text;
 
-    const notice = placed('textarea', 'Text1', [8040, 7200, 3855, 1335]);
+    const notice = shownText('textarea', layout.notice);
     notice.className = 'record notice';
     notice.readOnly = true;
     notice.wrap = 'off';
-    notice.value = kNotice.replaceAll('\r\n', '\n').slice(0, -1);
-    notice.setAttribute('aria-label', '注意事項');
-    Object.assign(notice.style, {
-      color: '#ffffc0',
-      background: '#000000',
-      overflow: 'hidden',
-      font: cssFont({ face: 'gothic', size: 8.25, bold: false }),
-    });
+    notice.value = layout.notice.text.replaceAll('\r\n', '\n').slice(0, -1);
+    Object.assign(notice.style, { background: '#000000', overflow: 'hidden' });
 
     this.element.append(backdrop, title, notice);
-    for (const [name, caption, place, action] of kButtons) {
+    // The page keeps no results, so the button that waits for a practice's results never shows.
+    for (const { name, caption, place } of layout.menu.filter((b) => !b.afterPractice)) {
       const b = placed('button', name, place);
       b.type = 'button';
       b.className = 'button';
       b.textContent = caption;
       b.style.background = '#f0f0f0';
-      b.style.font = cssFont({ face: 'pgothic', size: 9.75, bold: false });
+      b.style.font = cssFont(layout.menuFont);
       b.setAttribute('aria-label', caption);
-      b.addEventListener('click', () => windows[action]());
+      b.addEventListener('click', () => windows[kActions[name]]());
       this.element.append(b);
     }
-    this.#unmagnify = magnify(this.element, kDesignedWidth, kDesignedHeight);
+    this.#unmagnify = magnify(core, this.element, designedWidth, designedHeight);
   }
 
-  #unmagnify;
-
   get caption() {
-    return 'Kobaru - Tessaly';
+    return this.#caption;
   }
 
   destroy() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The page's start: show the launcher at once; ask for the one-copy lock and load the core and the
-// list of files behind it, since only the practice screen needs them.
+// The page's start: load the core, which lays out and magnifies the launcher, and show the
+// launcher once it is there; ask for the one-copy lock and the list of files behind it, since only
+// the practice screen needs them.
 
 import { holdTheOnlyCopy } from './lock.js';
 import { Sounds } from './sounds.js';
@@ -19,13 +20,13 @@ const seed = seedFromAddress();
 const replay = seed > 0 ? { events: [], now: () => -1 } : null;
 if (replay) window.kobaruReplay = replay;
 
-const core = import('../kobaru.mjs').then((m) => m.default());
 // The site's files, as the site build lists them: the practice screen asks whether a lot
 // picture is there before showing it. Without the list, none is, and the first picture stays.
 const files = fetch('files.json')
   .then((r) => (r.ok ? r.json() : []))
   .catch(() => [])
   .then((names) => new Set(Array.isArray(names) ? names : []));
+const core = await import('../kobaru.mjs').then((m) => m.default());
 const windows = new Windows(core, lock, files, {
   sounds: new Sounds(),
   seed,

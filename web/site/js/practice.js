@@ -61,7 +61,7 @@ export class PracticeScreen {
       this.element.append(view.el);
     }
     this.#bind(core.Board.buttonEvents(), core.Board.entryEvents());
-    this.#unmagnify = magnify(this.element, kDesignedWidth, kDesignedHeight);
+    this.#unmagnify = magnify(core, this.element, kDesignedWidth, kDesignedHeight);
     this.#clock = new Clock(this.#board, () => this.#run('tick', '', (t) => this.#board.tick(t)));
   }
 

@@ -16,7 +16,7 @@ export class Windows {
   #options;
   #ended = false;
 
-  // `core` resolves to the WebAssembly module, `lock` to the one-copy lock ({ firstCopy }),
+  // `core` is the WebAssembly module; `lock` resolves to the one-copy lock ({ firstCopy }),
   // `files` to the set of the site's files; `options` holds what the practice screen needs
   // besides them (the sounds, and for tests a seed and a replay log) and `end`, run when the
   // program ends.
@@ -29,15 +29,15 @@ export class Windows {
 
   showLauncher() {
     if (this.#ended) return;
-    if (!this.#open.has('launcher')) this.#fill('launcher', new Launcher(this));
+    if (!this.#open.has('launcher')) this.#fill('launcher', new Launcher(this, this.#core));
   }
 
   async openPractice() {
     if (this.#ended) return;
     if (!this.#open.has('practice')) {
-      const [core, { firstCopy }, files] = await Promise.all([this.#core, this.#lock, this.#files]);
+      const [{ firstCopy }, files] = await Promise.all([this.#lock, this.#files]);
       if (this.#open.has('practice') || this.#ended) return;
-      const screen = new PracticeScreen({ core, windows: this, firstCopy, files, ...this.#options });
+      const screen = new PracticeScreen({ core: this.#core, windows: this, firstCopy, files, ...this.#options });
       this.#fill('practice', screen);
       await screen.load(); // a second copy of the program closes it again here
     }
@@ -51,7 +51,7 @@ export class Windows {
   }
 
   showAbout() {
-    this.#float('about', () => new AboutWindow(() => this.#close('about')));
+    this.#float('about', () => new AboutWindow(this.#core.aboutTexts(), () => this.#close('about')));
   }
 
   showHelp() {

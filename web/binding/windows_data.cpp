@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "windows_data.h"
+
+#include <string>
+
+#include "element_state.h"
+#include "practice/about_texts.h"
+#include "practice/launcher_layout.h"
+
+namespace kobaru {
+
+namespace {
+
+using emscripten::val;
+
+// The page's strings from the core's UTF-8: a plain `val(const char*)` would read Latin-1.
+val utf8(const char* s) {
+  return val(std::string(s));
+}
+
+val placeOf(const LauncherPlace& p) {
+  val place = val::object();
+  place.set("left", p.left);
+  place.set("top", p.top);
+  place.set("width", p.width);
+  place.set("height", p.height);
+  return place;
+}
+
+val textOf(const LauncherText& t) {
+  val text = val::object();
+  text.set("name", utf8(t.name));
+  text.set("text", utf8(t.text));
+  text.set("accessibleName", utf8(t.accessibleName));
+  text.set("place", placeOf(t.place));
+  text.set("font", fontOf(t.font));
+  text.set("foreColor", t.foreColor);
+  return text;
+}
+
+}  // namespace
+
+val launcherLayout() {
+  val menu = val::array();
+  for (const MenuButton& b : kLauncher.menu) {
+    val button = val::object();
+    button.set("name", utf8(b.name));
+    button.set("caption", utf8(b.caption));
+    button.set("place", placeOf(b.place));
+    button.set("afterPractice", b.afterPractice);
+    menu.call<void>("push", button);
+  }
+  val layout = val::object();
+  layout.set("caption", utf8(kLauncher.caption));
+  layout.set("designedWidth", kLauncher.designedWidth);
+  layout.set("designedHeight", kLauncher.designedHeight);
+  layout.set("menuFont", fontOf(kLauncher.menuFont));
+  layout.set("menu", menu);
+  layout.set("title", textOf(kLauncher.title));
+  layout.set("notice", textOf(kLauncher.notice));
+  return layout;
+}
+
+val aboutTexts() {
+  val maker = val::array();
+  for (const char* line : kAbout.maker) maker.call<void>("push", utf8(line));
+  val texts = val::object();
+  texts.set("caption", utf8(kAbout.caption));
+  texts.set("product", utf8(kAbout.product));
+  texts.set("description", utf8(kAbout.description));
+  texts.set("makerHeading", utf8(kAbout.makerHeading));
+  texts.set("maker", maker);
+  texts.set("close", utf8(kAbout.close));
+  return texts;
+}
+
+}  // namespace kobaru
