@@ -7,7 +7,7 @@ import { FramedWindow } from './window_frame.js';
 const kLookMs = 250;
 const kSvg = 'http://www.w3.org/2000/svg';
 // The chart's bars as the desktop draws them; the newest that fit are shown.
-const kChart = { width: 640, height: 130, margin: 6, label: 44, bar: 8, gap: 3, title: 16 };
+const kChart = { margin: 6, label: 44, bar: 8, gap: 3, title: 16 };
 
 export class ResultsWindow extends FramedWindow {
   #source;
@@ -45,7 +45,6 @@ export class ResultsWindow extends FramedWindow {
 
     this.#chart = document.createElementNS(kSvg, 'svg');
     this.#chart.classList.add('chart');
-    this.#chart.setAttribute('viewBox', `0 0 ${kChart.width} ${kChart.height}`);
     this.#chart.setAttribute('role', 'img');
     this.#chart.setAttribute('aria-label', texts.chartTitle);
 
@@ -77,8 +76,16 @@ export class ResultsWindow extends FramedWindow {
 
     body.append(summary, this.#chart, scroller, bottom);
     this.element.append(body);
+    // Ctrl+A takes the window's text, not the page's, ready for Ctrl+C.
+    this.element.addEventListener('keydown', (e) => {
+      if ((e.ctrlKey || e.metaKey) && e.key.toLowerCase() === 'a') {
+        e.preventDefault();
+        getSelection().selectAllChildren(body);
+      }
+    });
     this.focus = () => copy.focus();
-    this.#refresh();
+    // Drawn once in the page, where the chart has its size.
+    queueMicrotask(() => this.#refresh());
     this.#look = setInterval(() => this.#refresh(), kLookMs);
   }
 
@@ -108,8 +115,10 @@ export class ResultsWindow extends FramedWindow {
   }
 
   #drawChart(points) {
-    const c = kChart;
     const svg = this.#chart;
+    // Drawn in the chart's own pixels, so its text keeps the window's size.
+    const c = { ...kChart, width: svg.clientWidth, height: svg.clientHeight };
+    svg.setAttribute('viewBox', `0 0 ${c.width} ${c.height}`);
     svg.replaceChildren(text(c.margin, c.margin + 12, this.#texts.chartTitle, 'title'));
     const area = { left: c.margin + c.label, top: c.margin * 2 + c.title };
     area.width = c.width - area.left - c.margin;
