@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "practice/magnification.h"
+#include "results_data.h"
 #include "windows_data.h"
 
 EMSCRIPTEN_BINDINGS(kobaru) {
@@ -16,6 +17,7 @@ EMSCRIPTEN_BINDINGS(kobaru) {
   emscripten::function("fitDesigned", &kobaru::fitDesigned);
   emscripten::function("launcherLayout", &kobaru::launcherLayout);
   emscripten::function("aboutTexts", &kobaru::aboutTexts);
+  emscripten::function("resultsTexts", &kobaru::resultsTexts);
 
   emscripten::class_<Board>("Board")
       .constructor<emscripten::val, bool, double, double>()
@@ -35,5 +37,8 @@ EMSCRIPTEN_BINDINGS(kobaru) {
       .function("tick", &Board::tick)
       .function("wait", &Board::wait)
       .function("resumeAfterPause", &Board::resumeAfterPause)
-      .function("now", &Board::now);
+      .function("now", &Board::now)
+      .function("resultsRevision", &Board::resultsRevision)
+      .function("results", &Board::results)
+      .function("resultsTsv", &Board::resultsTsv);
 }

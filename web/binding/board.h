@@ -12,6 +12,7 @@
 #include "practice/clock_follower.h"
 #include "practice/form1.h"
 #include "practice/handlers.h"
+#include "results/results.h"
 #include "web_host.h"
 
 namespace kobaru {
@@ -56,6 +57,12 @@ class Board {
   // The form's virtual time, in milliseconds.
   double now() const { return static_cast<double>(form_.scheduler.now()); }
 
+  // The session's results, as the results window shows them; the window redraws only when the
+  // revision has changed.
+  double resultsRevision() const { return static_cast<double>(results_.revision()); }
+  emscripten::val results() const;
+  std::string resultsTsv() const;
+
  private:
   using Handler = void (Form1::*)();
   void buttonEvent(const std::string& name, Handler ButtonHandlers::*event, double wallNow);
@@ -63,6 +70,8 @@ class Board {
   ShownElement* shown(const std::string& name);
 
   WebHost host_;
+  // One practice screen is one session: its results live as long as the board.
+  Results results_;
   Form1 form_;
   ClockFollower follower_;
   std::vector<ShownElement> shown_;

@@ -24,6 +24,10 @@ void WebHost::showLauncher() {
   page_.call<void>("showLauncher");
 }
 
+void WebHost::showResults() {
+  page_.call<void>("showResults");
+}
+
 bool WebHost::isRegularFile(const std::string& path) {
   return page_.call<bool>("isRegularFile", path);
 }

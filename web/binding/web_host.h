@@ -24,6 +24,7 @@ class WebHost : public Host {
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   void closePracticeScreen() override;
   void showLauncher() override;
+  void showResults() override;
   // The page knows the site's files from the list the site build writes beside them.
   bool isRegularFile(const std::string& path) override;
 

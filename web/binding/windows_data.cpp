@@ -6,17 +6,13 @@
 #include "element_state.h"
 #include "practice/about_texts.h"
 #include "practice/launcher_layout.h"
+#include "utf8.h"
 
 namespace kobaru {
 
 namespace {
 
 using emscripten::val;
-
-// The page's strings from the core's UTF-8: a plain `val(const char*)` would read Latin-1.
-val utf8(const char* s) {
-  return val(std::string(s));
-}
 
 val placeOf(const LauncherPlace& p) {
   val place = val::object();

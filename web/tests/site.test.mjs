@@ -90,7 +90,27 @@ test('the launcher opens the practice screen, whose automatic practice plays a l
     await waitFor(page, () => /スタート {2}/.test(document.querySelector('[data-name="ousatu"]').value), 'the first lot to start', undefined, 20_000);
     await page.waitForTimeout(1500);
     await screenshot(page, 'practice-playing');
+
+    // The results window opens beside the board and follows the practice as it plays.
+    await element(page, 'Form1', 'seiseki').click();
+    const results = () => {
+      const win = document.querySelector('[data-window="seiseki"]');
+      const seen = win?.querySelector('dd[aria-label="競りを見た台数"]')?.textContent;
+      const rows = [...(win?.querySelectorAll('tbody tr') ?? [])].map((tr) => [...tr.cells].map((td) => td.textContent));
+      return { seen, rows };
+    };
+    await waitFor(page, () => document.querySelector('[data-window="seiseki"] tbody tr'), 'the lot under way in the results');
+    let table = await page.evaluate(results);
+    assert.equal(table.seen, '1');
+    assert.deepEqual(table.rows.map((cells) => cells[8]), ['競り中']);
+    assert.equal(await element(page, 'seiseki', 'copyAll').textContent(), 'すべてコピー');
+    await screenshot(page, 'results-playing');
+
     await waitFor(page, lotEnded, 'the first lot to end', undefined, 120_000);
+    await waitFor(page, () => !/競り中/.test(document.querySelector('[data-window="seiseki"] tbody tr:last-child').textContent), 'the ended lot in the results');
+    table = await page.evaluate(results);
+    assert.match(table.rows.at(-1)[8], /落札|流札/);
+    assert.equal(table.rows.length, Number(table.seen));
     const shown = await snapshot(page);
     // The next car is shown: the site's second lot picture.
     await waitFor(page, () => /gazou\/1002\.jpg$/.test(document.querySelector('[data-name="Image1"]').src), 'the next lot picture');

@@ -52,9 +52,16 @@ export class PracticeScreen {
       showMessage: (text, title, icon) => this.#effects.push(() => showMessage(text, title, icon)),
       closePracticeScreen: () => this.#effects.push(() => windows.closePractice()),
       showLauncher: () => this.#effects.push(() => windows.showLauncher()),
+      showResults: () => this.#effects.push(() => windows.showResults(this)),
       isRegularFile: (path) => files.has(path.replace(/^\.\//, '')),
     };
     this.#board = new core.Board(page, !firstCopy, performance.now(), seed);
+    // The session's results, read by the results window while this screen lives.
+    this.results = {
+      revision: () => this.#board.resultsRevision(),
+      view: () => this.#board.results(),
+      tsv: () => this.#board.resultsTsv(),
+    };
     for (const state of this.#board.elements()) {
       const view = viewOf(state);
       this.#views.set(state.name, view);

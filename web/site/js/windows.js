@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The program's four windows in the page. The launcher and the practice screen fill the page,
-// one at a time; the version window and the manual open beside them. Each is created when
-// first shown and destroyed when unloaded.
+// The program's windows in the page. The launcher and the practice screen fill the page, one at
+// a time; the version window, the manual and the practice screen's results open beside them.
+// Each is created when first shown and destroyed when unloaded.
 
 import { AboutWindow } from './about.js';
 import { HelpWindow } from './help.js';
 import { Launcher } from './launcher.js';
 import { PracticeScreen } from './practice.js';
+import { ResultsWindow } from './results.js';
 
 export class Windows {
-  #open = new Map(); // 'launcher', 'practice', 'about', 'help' -> the window
+  #open = new Map(); // 'launcher', 'practice', 'about', 'help', 'seiseki' -> the window
   #core;
   #lock;
   #files;
@@ -46,12 +47,18 @@ export class Windows {
   }
 
   closePractice() {
+    this.#unload('seiseki');
     this.#unload('practice');
     this.#endIfNoWindow();
   }
 
   showAbout() {
     this.#float('about', () => new AboutWindow(this.#core.aboutTexts(), () => this.#close('about')));
+  }
+
+  // The results of the practice screen `screen`, which are its board's: they go with it.
+  showResults(screen) {
+    this.#float('seiseki', () => new ResultsWindow(this.#core.resultsTexts(), screen.results, () => this.#close('seiseki')));
   }
 
   showHelp() {
