@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "practice/about_texts.h"
+#include "presentation/about_texts.h"
 #include "shell/regularfile.h"
 #include "shell/style.h"
 

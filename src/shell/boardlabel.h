@@ -6,7 +6,7 @@
 class QPainter;
 
 #include "practice/elements.h"
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 
 namespace kobaru {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "practice/elements.h"
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 
 namespace kobaru {
 

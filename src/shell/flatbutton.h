@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPushButton>
 
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 
 namespace kobaru {
 

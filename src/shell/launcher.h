@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "practice/elements.h"
-#include "practice/launcher_layout.h"
-#include "practice/magnification.h"
+#include "presentation/launcher_layout.h"
+#include "presentation/magnification.h"
 
 class QPushButton;
 class QPlainTextEdit;

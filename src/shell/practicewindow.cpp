@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "practice/accessible_names.h"
-#include "practice/caption_rooms.h"
+#include "presentation/accessible_names.h"
+#include "presentation/caption_rooms.h"
 #include "practice/handlers.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"

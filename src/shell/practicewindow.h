@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "practice/form1.h"
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 #include "shell/timerdriver.h"
 
 namespace kobaru {

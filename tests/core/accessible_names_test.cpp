@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "practice/accessible_names.h"
+#include "presentation/accessible_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "practice/launcher_layout.h"
+#include "presentation/launcher_layout.h"
 
 #include <gtest/gtest.h>
 

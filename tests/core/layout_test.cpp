@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "practice/caption_rooms.h"
+#include "presentation/caption_rooms.h"
 #include "practice/form1.h"
 #include "support/recording_host.h"
 

@@ -3,7 +3,7 @@
 #include <emscripten/bind.h>
 
 #include "board.h"
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 #include "results_data.h"
 #include "windows_data.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "element_state.h"
 
-#include "practice/accessible_names.h"
+#include "presentation/accessible_names.h"
 
 namespace kobaru {
 

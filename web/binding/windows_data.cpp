@@ -4,8 +4,8 @@
 #include <string>
 
 #include "element_state.h"
-#include "practice/about_texts.h"
-#include "practice/launcher_layout.h"
+#include "presentation/about_texts.h"
+#include "presentation/launcher_layout.h"
 #include "utf8.h"
 
 namespace kobaru {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "practice/magnification.h"
+#include "presentation/magnification.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "practice/about_texts.h"
+#include "presentation/about_texts.h"
 
 namespace kobaru {
 
