@@ -25,7 +25,7 @@ void BM_recordLine(benchmark::State& state) {
   for (auto _ : state) {
     // A lot writes some tens of lines before the next start clears them.
     if (s.f.ousatu.text.size() > 4000) s.f.recordReset();
-    s.f.recordLine("他  ");
+    s.f.recordLine(RecordKind::FloorBid);
     benchmark::DoNotOptimize(s.f.ousatu.text);
   }
 }

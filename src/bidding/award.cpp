@@ -3,7 +3,6 @@
 // a cut-off.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -13,15 +12,15 @@ constexpr Color kDecided = 0xFFC080;  // light orange
 constexpr int kReminderMs = 500;
 
 struct AwardText {
-  const char* traineeLabel;
-  const char* otherLabel;
+  RecordKind toTrainee;
+  RecordKind toFloor;
   const char* traineeStatus;
 };
 
 // Indexed by Ending.
 constexpr AwardText kAwardTexts[] = {
-    {labels::kAwardTrainee, labels::kAwardOther, "練習者落札"},
-    {labels::kCutOffAwardTrainee, labels::kCutOffAwardOther, "練見切落札"},
+    {RecordKind::AwardToTrainee, RecordKind::AwardToFloor, "練習者落札"},
+    {RecordKind::CutOffAwardToTrainee, RecordKind::CutOffAwardToFloor, "練見切落札"},
 };
 
 }  // namespace
@@ -76,7 +75,7 @@ void Form1::award(Ending ending) {
     tanin.visible = true;
     jibun.visible = false;
   }
-  recordLine(traineeWins ? text.traineeLabel : text.otherLabel);
+  recordLine(traineeWins ? text.toTrainee : text.toFloor);
 
   Command8.caption = "決　定";
   Command8.backColor = kDecided;

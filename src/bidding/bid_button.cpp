@@ -2,7 +2,6 @@
 // The trainee's bid button and the operator's continuous raise, which plays the other buyers.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -42,7 +41,7 @@ void Form1::Command12_MouseUp() {
   osityuu = 0;
   stopClock();
   steadyRedLamp();
-  recordBid(labels::kHeldYou);
+  recordBid(RecordKind::TraineeHeldBid);
   showSellOut(SellOut::Possible);
 }
 
@@ -59,7 +58,7 @@ void Form1::Command12_Click() {
     // A bid at the running price; with the clock stopped, press and release did the work.
     if (running && osityuu == 0) {
       taninkenri = 0;
-      recordBid(labels::kYou);
+      recordBid(RecordKind::TraineeBid);
       showSellOut(SellOut::Impossible);
     }
     return;
@@ -70,17 +69,14 @@ void Form1::Command12_Click() {
     redFlash();
     kakakuman = kakaku / 10;
     kirokukakaku = priceText(kakakuman);
-    if (kirokumei != labels::kRightYou) {
-      kirokumei = labels::kRightYou;
-      appendRecordLine();
-    }
+    if (!newestRecordLineIs(RecordKind::TraineeRight)) appendRecordLine(RecordKind::TraineeRight);
     ousatukakaku = kakakuman;
   } else {
     kakaku += 3;  // no ceiling for the trainee's own raise
     hyouji();
     redFlash();
     taninkenri = 0;
-    recordBid(labels::kOnePositionYou);
+    recordBid(RecordKind::TraineeOnePosition);
   }
   showSellOut(SellOut::Declared);
   kenrihyouji();
@@ -101,18 +97,17 @@ void Form1::Command13_MouseUp() {
   if (lotEnded()) return;
   if (!soldOut() && clockRuns() && syudouseri == 0) {
     // The others' bid at the running price; the clock runs on.
-    recordBid(labels::kOther);
-    Command8.caption = "うりきり不可";
-    Command8.backColor = kWhite;
+    recordBid(RecordKind::FloorBid);
+    showSellOutButton(SellOut::Impossible);
     return;
   }
   stopClock();
   steadyRedLamp();
   if (!soldOut()) {
-    recordBid(labels::kContinuousCO);
+    recordBid(RecordKind::OperatorContinuous);
     showSellOut(SellOut::Possible);
   } else {
-    recordBid(labels::kOnePositionOther);
+    recordBid(RecordKind::FloorOnePosition);
     showSellOut(SellOut::Declared);
   }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The sell-out: from it on the lot goes to whoever holds the right. And the bid-assist switch.
 #include "practice/form1.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -12,7 +11,7 @@ void Form1::urikirisengen() {
   stopClock();
   lightSellOutSign();
   host_.playSound(sutatowav);
-  recordLine(labels::kSellOut);
+  recordLine(RecordKind::SellOut);
   if (traineeHoldsRight()) {
     kenrihyouji();
   } else {

@@ -3,7 +3,6 @@
 // in full-automatic practice, by the simulated floor.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -17,8 +16,7 @@ constexpr int kMostStepsBack = 100'000;
 
 // The board waits for the restart: sell-out impossible, restart button red, start sign dark.
 void Form1::awaitRestart() {
-  Command8.caption = "うりきり不可";
-  Command8.backColor = kWhite;
+  showSellOutButton(SellOut::Impossible);
   Command7.backColor = kRestartAwaited;
   darken(Label14);
   sutato2.visible = false;
@@ -46,10 +44,10 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command7_Click() {
-  if (restart(labels::kRestartCO) && modo != 0) runReauctionWatch();
+  if (restart(RecordKind::OperatorRestart) && modo != 0) runReauctionWatch();
 }
 
-bool Form1::restart(const char* label) {
+bool Form1::restart(RecordKind kind) {
   if (startLocked()) return false;
   sutatofuka = 1;
   simekiri = 0;
@@ -64,7 +62,7 @@ bool Form1::restart(const char* label) {
   serityuu = 1;
   runClock(kRestartFlickerMs);
   saiserikakaku = kakaku;
-  recordLine(label);
+  recordLine(kind);
   if (Timer18.enabled()) beginLotWatch();  // run by hand during the start countdown
   return true;
 }
@@ -108,7 +106,7 @@ void Form1::Timer14_Timer() {
   // A click on a twin button or a key in an entry may have locked Start meanwhile; a lot the
   // operator has already set going again is not restarted twice.
   if (!clockRuns() && !soldOut()) sutatofuka = 0;
-  if (restart(labels::kAutoRestart)) runReauctionWatch();
+  if (restart(RecordKind::AutomaticRestart)) runReauctionWatch();
 }
 
 }  // namespace kobaru

@@ -3,7 +3,6 @@
 // one-position raise (also pressed by the simulated operator in full-automatic practice).
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -36,7 +35,7 @@ void Form1::Command2_Click() {
   if (!clockRuns()) return;
   stopClock();
   showLamp(Lamp::Green);
-  recordLine(labels::kStopCO);
+  recordLine(RecordKind::OperatorStop);
 }
 
 void Form1::Command15_Click() {
@@ -45,7 +44,7 @@ void Form1::Command15_Click() {
   Timer1.setInterval(3 * kankaku);
   Timer2.setEnabled(true);
   Timer2.setInterval(kSlowFlickerMs);
-  recordLine(labels::kSlowCO);
+  recordLine(RecordKind::OperatorSlow);
 }
 
 void Form1::Command3_Click() {
@@ -55,7 +54,7 @@ void Form1::Command3_Click() {
 
   // Untouched, the running clock carries the others' bids: the press marks one, without a step.
   if (syudouseri == 0 && !soldOut() && clockRuns()) {
-    recordBid(labels::kOther);
+    recordBid(RecordKind::FloorBid);
     showSellOut(SellOut::Impossible);
     return;
   }
@@ -72,10 +71,10 @@ void Form1::Command3_Click() {
     showSellOut(SellOut::Possible);
     Command9.backColor = kSilver;
     Command22.backColor = kLightRed;
-    recordBid(labels::kOnePositionCO);
+    recordBid(RecordKind::OperatorOnePosition);
   } else {
     showSellOut(SellOut::Declared);
-    recordBid(labels::kOnePositionOther);
+    recordBid(RecordKind::FloorOnePosition);
   }
 }
 

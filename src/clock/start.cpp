@@ -2,7 +2,6 @@
 // Start: opens the auction of the prepared lot and sets the price clock going.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -78,7 +77,7 @@ void Form1::commonStart() {
   kankaku = sokudo * 1000;
 
   runClock(50);
-  recordLine(labels::kStart);
+  recordLine(RecordKind::Start);
 }
 
 void Form1::lightStartSign() {

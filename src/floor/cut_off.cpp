@@ -2,7 +2,6 @@
 // The cut-off (見切り): the reserve no longer applies, and the next bid recorded above the price of
 // the cut-off takes the lot.
 #include "practice/form1.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -12,11 +11,11 @@ constexpr int kCycleTicks = 20;  // ... and the whole blink
 constexpr int kTimeoutSeconds = 3;
 }  // namespace
 
-void Form1::mikiri(const char* label) {
+void Form1::mikiri(RecordKind kind) {
   Timer11.setEnabled(false);
   stopClock();
   showLamp(Lamp::Green);
-  recordLine(label);
+  recordLine(kind);
   lightSellOutSign();
   Command8.caption = "見切り中";
   Command8.backColor = kWhite;
@@ -28,8 +27,13 @@ void Form1::mikiri(const char* label) {
   Timer12.setEnabled(true);
 }
 
+void Form1::mikiri(const std::string& label) {
+  for (RecordKind kind : {RecordKind::OperatorCutOff, RecordKind::AutomaticCutOff})
+    if (label == labelOf(kind)) return mikiri(kind);
+}
+
 void Form1::Command24_Click() {
-  if (modo == 0 && !soldOut() && auctionInProgress()) mikiri(labels::kCutOffCO);
+  if (modo == 0 && !soldOut() && auctionInProgress()) mikiri(RecordKind::OperatorCutOff);
 }
 
 void Form1::Timer12_Timer() {

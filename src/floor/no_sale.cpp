@@ -2,7 +2,6 @@
 // No sale: the lot ends without a buyer.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -10,7 +9,7 @@ void Form1::ryuusatu(bool withFinalBidLine) {
   for (Timer* t : {&Timer1, &Timer2, &Timer11, &Timer12}) t->setEnabled(false);
   leaveEndedLot();
   sutatofuka = 1;
-  recordLine(labels::kNoSale);
+  recordLine(RecordKind::NoSale);
   saisyuuousatu = priceText(ousatukakaku);
   if (withFinalBidLine) recordFinalBid();
   darken(Label14);

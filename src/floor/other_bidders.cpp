@@ -3,7 +3,6 @@
 // reserve, the reserve watch that sells the lot out, and the wait that gives up on it.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -26,7 +25,7 @@ void Form1::Timer9_Timer() {
     Timer8.setEnabled(true);
     stopClock();
     showLamp(Lamp::Green);
-    recordLine(labels::kAutoStop);
+    recordLine(RecordKind::AutomaticStop);
   } else if (kakaku > urikiri + kFarPastReserve) {
     Timer9.setEnabled(false);
     simekiri = 1;

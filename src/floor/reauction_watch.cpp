@@ -3,7 +3,6 @@
 // no bid within 45 of the restart price ends it in a cut-off or no sale.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -16,7 +15,7 @@ void Form1::Timer11_Timer() {
     Timer11.setEnabled(false);
     stopClock();
     showLamp(Lamp::Green);
-    recordLine(labels::kReauctionStopped);
+    recordLine(RecordKind::ReauctionStopped);
     showSellOut(SellOut::Possible);
     Command9.backColor = kSilver;
     Command22.backColor = kLightRed;
@@ -30,7 +29,7 @@ void Form1::Timer11_Timer() {
   } else if (kakaku > saiserikakaku + kNoBidSpan) {
     Timer11.setEnabled(false);
     if (Int(draw() * 10 + 1) == 10) {  // one time in ten the seller cuts off
-      mikiri(labels::kAutoCutOff);
+      mikiri(RecordKind::AutomaticCutOff);
       mikirikaisuu = 0;
       Timer21.setEnabled(true);
     } else {

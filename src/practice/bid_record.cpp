@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The bid record: one line per event of the lot, written under the header.
+// The bid record: one line per event of the lot, written under the header, as text and as the
+// kinds of its lines.
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
@@ -11,29 +11,36 @@ constexpr char kNewLine[] = "\r\n";
 }
 
 void Form1::recordReset() {
-  ousatu.text = labels::kHeader;
+  ousatu.text = kRecordHeader;
+  recordLines.clear();
 }
 
-void Form1::recordLine(const char* label) {
+void Form1::recordLine(RecordKind kind) {
   kakakuman = kakaku / 10;
   kirokukakaku = priceText(kakakuman);
-  kirokumei = label;
-  appendRecordLine();
+  appendRecordLine(kind);
 }
 
-void Form1::appendRecordLine() {
-  ousatu.text += kNewLine + kirokumei + kirokukakaku;
+void Form1::appendRecordLine(RecordKind kind) {
+  kirokumei = labelOf(kind);
+  ousatu.text.append(kNewLine).append(kirokumei).append(kirokukakaku);
+  recordLines.push_back({kind, kakakuman});
   tell(LotObserver::Moment::RecordLine);
 }
 
-void Form1::recordBid(const char* label) {
-  recordLine(label);
+void Form1::recordBid(RecordKind kind) {
+  recordLine(kind);
   ousatukakaku = kakakuman;
 }
 
 void Form1::recordFinalBid() {
-  const char* label = ousatukakaku == sutatokakaku ? labels::kNoCall : labels::kFinalBid;
-  ousatu.text += std::string(kNewLine) + kNewLine + label + saisyuuousatu;
+  const RecordKind kind = ousatukakaku == sutatokakaku ? RecordKind::NoCall : RecordKind::FinalBid;
+  ousatu.text.append(kNewLine).append(kNewLine).append(labelOf(kind)).append(saisyuuousatu);
+  recordLines.push_back({kind, ousatukakaku});
+}
+
+bool Form1::newestRecordLineIs(RecordKind kind) const {
+  return !recordLines.empty() && recordLines.back().kind == kind;
 }
 
 // The reminder that a won lot waits for the trainee's confirmation.

@@ -5,10 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "bidding/sell_out_states.h"
 #include "practice/elements.h"
 #include "practice/host.h"
 #include "practice/lot_observer.h"
 #include "practice/random.h"
+#include "practice/record_labels.h"
 #include "practice/scheduler.h"
 
 namespace kobaru {
@@ -20,8 +22,7 @@ class Form1 {
   Form1(Host& host, Rnd rnd);
 
   enum class Lamp { Green, Yellow, Red, Dark };
-  // The sell-out button's states: "うりきり不可", "うりきり可能", "うりきり中".
-  enum class SellOut { Impossible, Possible, Declared };
+  using SellOut = kobaru::SellOut;
   // How a lot is awarded: by the decision, or to the first bid above a cut-off.
   enum class Ending { Decision, CutOff };
 
@@ -161,6 +162,8 @@ class Form1 {
 
   // --- Bid record
   TextBox ousatu;
+  // Its lines below the header as structure, oldest first; cleared with the record.
+  std::vector<RecordLine> recordLines;
 
   // --- Timers
   Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer10,
@@ -184,14 +187,15 @@ class Form1 {
 
   // --- Bid record and cues
   void recordReset();
-  // Appends a line: `label` followed by the current price, via kakakuman and kirokukakaku.
-  void recordLine(const char* label);
-  // Appends kirokumei and kirokukakaku as they stand.
-  void appendRecordLine();
+  // Appends a line of that kind at the current price, via kakakuman and kirokukakaku.
+  void recordLine(RecordKind kind);
+  // Appends a line of that kind at kakakuman and kirokukakaku as they stand; its label becomes
+  // kirokumei.
+  void appendRecordLine(RecordKind kind);
   // Appends the final-bid line of a no sale: an empty line, then the last bid (saisyuuousatu).
   void recordFinalBid();
   // A bid's line: recordLine, and the price becomes the last bid (ousatukakaku).
-  void recordBid(const char* label);
+  void recordBid(RecordKind kind);
   void Timer5_Timer();
 
   // --- Lot preparation
@@ -248,7 +252,10 @@ class Form1 {
   void Command22_Click();
   void Timer16_Timer();
   void Timer11_Timer();
-  void mikiri(const char* label);
+  // The cut-off, recorded as a line of that kind: the operator's or the automatic one.
+  void mikiri(RecordKind kind);
+  // The same by the line's label; a label that is no cut-off's changes nothing.
+  void mikiri(const std::string& label);
   void Command24_Click();
   void Timer12_Timer();
   void Timer21_Timer();
@@ -261,6 +268,7 @@ class Form1 {
   void showLamp(Lamp lamp);
   // Green, yellow or red, each with probability one third.
   void randomLamp();
+  // The sell-out button, and the decision and no-sale buttons as the state has them.
   void showSellOut(SellOut state);
   // The right signs: the trainee has gained the right, or another buyer holds it.
   void kenrihyouji();
@@ -305,11 +313,14 @@ class Form1 {
   void backOff(double amount);
   void awaitRestart();
   // Restart as a re-auction; false when refused.
-  bool restart(const char* label);
+  bool restart(RecordKind kind);
   void runReauctionWatch();
   void steadyRedLamp();
   void lightSellOutSign();
+  // The sell-out button alone: the decision and no-sale buttons keep their colours.
+  void showSellOutButton(SellOut state);
   void award(Ending ending);
+  bool newestRecordLineIs(RecordKind kind) const;
   // The price of the newest record line, which the simulated floor reacts to.
   double recordedPrice() const;
   // The guide price from the sell-out price, as the board shows it.

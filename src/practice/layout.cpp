@@ -183,7 +183,7 @@ const ButtonRow kButtons[] = {
     {&Form1::Command13, "Command13", "連続競上", {2160, 4560, 1455, 495}, kOrange},
     {&Form1::Command3, "Command3", "手動競上", {2160, 5160, 1455, 495}, kOrange},
     {&Form1::Command24, "Command24", "見切り", {480, 5400, 1455, 255}, 0x80FF80},
-    {&Form1::Command8, "Command8", "うりきり不可", {480, 5760, 3135, 375}, kWhite},
+    {&Form1::Command8, "Command8", captionOf(SellOut::Impossible), {480, 5760, 3135, 375}, sellOutState(SellOut::Impossible).face},
     {&Form1::Command9, "Command9", "決定処理", {480, 6240, 1455, 855}, kSilver},
     {&Form1::Command22, "Command22", "流札処理", {2160, 6240, 1455, 375}, kLightRed},
     {&Form1::Command10, "Command10", "次競り準備", {2160, 6720, 1455, 375}, kSilver},

@@ -10,7 +10,7 @@ class Form1;
 class LotObserver {
  public:
   enum class Moment {
-    RecordLine,        // a line went into the bid record: kirokumei, kakakuman
+    RecordLine,        // a line went into the bid record: the newest of recordLines
     BidButtonPressed,  // the trainee pressed the bid button while bidding was open
     SellOut,           // the sell-out was declared, with or without its record line
     LotPrepared,       // the next lot's conditions go onto the board

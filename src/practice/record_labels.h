@@ -1,38 +1,141 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The bid record's header and the labels of its lines, exactly as the record shows them: each
-// label ends in two ASCII blanks, and the price text follows it directly.
-namespace kobaru::labels {
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
 
-inline constexpr char kHeader[] = "応札記録";
+// The bid record's lines as structure: each line's kind says whom it is about and what happened,
+// and one table gives the label the record shows for it. The code that writes a line names its
+// kind; only the record's text is made of labels.
+namespace kobaru {
 
-inline constexpr char kStart[] = "スタート  ";
-inline constexpr char kStopCO[] = "停止 CO  ";
-inline constexpr char kSlowCO[] = "スロ CO  ";
-inline constexpr char kOnePositionCO[] = "1POS CO  ";
-inline constexpr char kOnePositionOther[] = "1POS 他  ";
-inline constexpr char kOther[] = "他  ";
-inline constexpr char kContinuousCO[] = "連続 CO  ";
-inline constexpr char kRestartCO[] = "再競 CO  ";
-inline constexpr char kAutoRestart[] = "自動再競  ";
-inline constexpr char kYou[] = "YOU  ";
-inline constexpr char kRightYou[] = "権利 YOU  ";
-inline constexpr char kOnePositionYou[] = "1POS YOU  ";
-inline constexpr char kHeldYou[] = "ベタ YOU  ";
-inline constexpr char kSellOut[] = "うりきり  ";
-inline constexpr char kAwardTrainee[] = "自分落札  ";
-inline constexpr char kAwardOther[] = "他人落札  ";
-inline constexpr char kAutoStop[] = "自動停止  ";
-inline constexpr char kNoSale[] = "流札  ";
-inline constexpr char kCutOffCO[] = "見切 CO  ";
-inline constexpr char kAutoCutOff[] = "自動見切  ";
-inline constexpr char kReauctionStopped[] = "再競停止  ";
-inline constexpr char kCutOffAwardTrainee[] = "自見切落札  ";
-inline constexpr char kCutOffAwardOther[] = "他見切落札  ";
+inline constexpr char kRecordHeader[] = "応札記録";
 
-// The final-bid line after a no sale: nobody bid after the start, or the last bid.
-inline constexpr char kNoCall[] = "ﾉｰｺｰﾙ  ";  // half-width katakana
-inline constexpr char kFinalBid[] = "最終応札  ";
+// Whom a line is about: who acted or, for an award, who won.
+enum class Party : std::uint8_t {
+  Trainee,    // the trainee at the bid button
+  Floor,      // the other buyers in the hall
+  Operator,   // the auctioneer at the operator's panel
+  Automatic,  // the clock's own automation and its watch over a re-auction
+  Lot,        // the lot's own course: its start, sell-out, no sale and final bid
+};
 
-}  // namespace kobaru::labels
+enum class Act : std::uint8_t {
+  Start,
+  Bid,          // a bid at the running price
+  OnePosition,  // a raise of one position with the clock stopped
+  HeldBid,      // the bid button held: the clock climbed until its release
+  Right,        // the right taken at the price that stands
+  Continuous,   // the operator's continuous raise, for the floor
+  Stop,
+  Slow,
+  Restart,  // a re-auction
+  ReauctionStop,
+  CutOff,
+  SellOut,
+  Award,
+  CutOffAward,
+  NoSale,
+  NoCall,    // the final-bid line after a no sale: nobody bid after the start
+  FinalBid,  // ... or the last bid
+};
+
+enum class RecordKind : std::uint8_t {
+  Start,
+  TraineeBid,
+  TraineeOnePosition,
+  TraineeHeldBid,
+  TraineeRight,
+  FloorBid,
+  FloorOnePosition,
+  OperatorStop,
+  OperatorSlow,
+  OperatorOnePosition,
+  OperatorContinuous,
+  OperatorRestart,
+  OperatorCutOff,
+  AutomaticStop,
+  AutomaticRestart,
+  AutomaticCutOff,
+  ReauctionStopped,
+  SellOut,
+  AwardToTrainee,
+  AwardToFloor,
+  CutOffAwardToTrainee,
+  CutOffAwardToFloor,
+  NoSale,
+  NoCall,
+  FinalBid,
+};
+
+// One line below the record's header, at its price in ten-thousands of yen as the line shows it.
+struct RecordLine {
+  RecordKind kind;
+  double price;
+  friend bool operator==(const RecordLine&, const RecordLine&) = default;
+};
+
+struct RecordKindRow {
+  RecordKind kind;
+  Party party;
+  Act act;
+  // Exactly as the record shows it: two ASCII blanks end it, and the price text follows.
+  std::string_view label;
+};
+
+// Indexed by RecordKind.
+inline constexpr RecordKindRow kRecordKinds[] = {
+    {RecordKind::Start, Party::Lot, Act::Start, "スタート  "},
+    {RecordKind::TraineeBid, Party::Trainee, Act::Bid, "YOU  "},
+    {RecordKind::TraineeOnePosition, Party::Trainee, Act::OnePosition, "1POS YOU  "},
+    {RecordKind::TraineeHeldBid, Party::Trainee, Act::HeldBid, "ベタ YOU  "},
+    {RecordKind::TraineeRight, Party::Trainee, Act::Right, "権利 YOU  "},
+    {RecordKind::FloorBid, Party::Floor, Act::Bid, "他  "},
+    {RecordKind::FloorOnePosition, Party::Floor, Act::OnePosition, "1POS 他  "},
+    {RecordKind::OperatorStop, Party::Operator, Act::Stop, "停止 CO  "},
+    {RecordKind::OperatorSlow, Party::Operator, Act::Slow, "スロ CO  "},
+    {RecordKind::OperatorOnePosition, Party::Operator, Act::OnePosition, "1POS CO  "},
+    {RecordKind::OperatorContinuous, Party::Operator, Act::Continuous, "連続 CO  "},
+    {RecordKind::OperatorRestart, Party::Operator, Act::Restart, "再競 CO  "},
+    {RecordKind::OperatorCutOff, Party::Operator, Act::CutOff, "見切 CO  "},
+    {RecordKind::AutomaticStop, Party::Automatic, Act::Stop, "自動停止  "},
+    {RecordKind::AutomaticRestart, Party::Automatic, Act::Restart, "自動再競  "},
+    {RecordKind::AutomaticCutOff, Party::Automatic, Act::CutOff, "自動見切  "},
+    {RecordKind::ReauctionStopped, Party::Automatic, Act::ReauctionStop, "再競停止  "},
+    {RecordKind::SellOut, Party::Lot, Act::SellOut, "うりきり  "},
+    {RecordKind::AwardToTrainee, Party::Trainee, Act::Award, "自分落札  "},
+    {RecordKind::AwardToFloor, Party::Floor, Act::Award, "他人落札  "},
+    {RecordKind::CutOffAwardToTrainee, Party::Trainee, Act::CutOffAward, "自見切落札  "},
+    {RecordKind::CutOffAwardToFloor, Party::Floor, Act::CutOffAward, "他見切落札  "},
+    {RecordKind::NoSale, Party::Lot, Act::NoSale, "流札  "},
+    {RecordKind::NoCall, Party::Lot, Act::NoCall, "ﾉｰｺｰﾙ  "},  // half-width katakana
+    {RecordKind::FinalBid, Party::Lot, Act::FinalBid, "最終応札  "},
+};
+
+constexpr const RecordKindRow& rowOf(RecordKind kind) {
+  return kRecordKinds[static_cast<std::size_t>(kind)];
+}
+constexpr std::string_view labelOf(RecordKind kind) {
+  return rowOf(kind).label;
+}
+constexpr Party partyOf(RecordKind kind) {
+  return rowOf(kind).party;
+}
+constexpr Act actOf(RecordKind kind) {
+  return rowOf(kind).act;
+}
+
+// Every kind has its row in its place, and no two kinds are the same party's same act: a kind is
+// whom a line is about and what happened, whoever reads it.
+static_assert([] {
+  std::size_t i = 0;
+  for (const RecordKindRow& row : kRecordKinds) {
+    if (static_cast<std::size_t>(row.kind) != i++) return false;
+    for (const RecordKindRow& other : kRecordKinds)
+      if (&other != &row && other.party == row.party && other.act == row.act) return false;
+  }
+  return i == static_cast<std::size_t>(RecordKind::FinalBid) + 1;
+}());
+
+}  // namespace kobaru

@@ -4,47 +4,54 @@
 
 #include <algorithm>
 #include <limits>
-#include <string_view>
 
 #include "practice/form1.h"
-#include "practice/record_labels.h"
 
 namespace kobaru {
 
 namespace {
 
-// What a record line means for the results; lines not listed change nothing but the right.
+// What a record line means for the results; the other lines change nothing but the right.
 enum class LineKind { Start, TraineeBid, TraineeRight, Stop, Reauction, Ending, Other };
 
 struct LineMeaning {
-  std::string_view label;
   LineKind line;
-  Outcome outcome;  // of an ending
+  Outcome outcome = Outcome::Running;  // of an ending
 };
 
-constexpr LineMeaning kMeanings[] = {
-    {labels::kOther, LineKind::Other, Outcome::Running},
-    {labels::kYou, LineKind::TraineeBid, Outcome::Running},
-    {labels::kOnePositionYou, LineKind::TraineeBid, Outcome::Running},
-    {labels::kHeldYou, LineKind::TraineeBid, Outcome::Running},
-    {labels::kRightYou, LineKind::TraineeRight, Outcome::Running},
-    {labels::kStart, LineKind::Start, Outcome::Running},
-    {labels::kStopCO, LineKind::Stop, Outcome::Running},
-    {labels::kAutoStop, LineKind::Stop, Outcome::Running},
-    {labels::kRestartCO, LineKind::Reauction, Outcome::Running},
-    {labels::kAutoRestart, LineKind::Reauction, Outcome::Running},
-    {labels::kAwardTrainee, LineKind::Ending, Outcome::WonByTrainee},
-    {labels::kAwardOther, LineKind::Ending, Outcome::WonByOther},
-    {labels::kCutOffAwardTrainee, LineKind::Ending, Outcome::CutOffToTrainee},
-    {labels::kCutOffAwardOther, LineKind::Ending, Outcome::CutOffToOther},
-    {labels::kNoSale, LineKind::Ending, Outcome::NoSale},
-};
-
-const LineMeaning& meaningOf(std::string_view label) {
-  static constexpr LineMeaning kOtherLine{"", LineKind::Other, Outcome::Running};
-  for (const LineMeaning& m : kMeanings)
-    if (label == m.label) return m;  // lengths first: most labels differ there
-  return kOtherLine;
+// The trainee's own bids and right, the stops a trainee without the right answers, the lot's
+// restarts and its endings.
+constexpr LineMeaning meaningOf(RecordKind kind) {
+  const bool trainee = partyOf(kind) == Party::Trainee;
+  switch (actOf(kind)) {
+    case Act::Start:
+      return {LineKind::Start};
+    case Act::Bid:
+    case Act::OnePosition:
+    case Act::HeldBid:
+      return {trainee ? LineKind::TraineeBid : LineKind::Other};
+    case Act::Right:
+      return {trainee ? LineKind::TraineeRight : LineKind::Other};
+    case Act::Stop:
+      return {LineKind::Stop};
+    case Act::Restart:
+      return {LineKind::Reauction};
+    case Act::Award:
+      return {LineKind::Ending, trainee ? Outcome::WonByTrainee : Outcome::WonByOther};
+    case Act::CutOffAward:
+      return {LineKind::Ending, trainee ? Outcome::CutOffToTrainee : Outcome::CutOffToOther};
+    case Act::NoSale:
+      return {LineKind::Ending, Outcome::NoSale};
+    case Act::Continuous:
+    case Act::Slow:
+    case Act::ReauctionStop:
+    case Act::CutOff:
+    case Act::SellOut:
+    case Act::NoCall:
+    case Act::FinalBid:
+      break;
+  }
+  return {LineKind::Other};
 }
 
 std::int32_t elapsed(std::int64_t from, std::int64_t to) {
@@ -95,7 +102,9 @@ void Results::clear() {
 }
 
 void Results::recordLine(const Form1& f) {
-  const LineMeaning& meaning = meaningOf(f.kirokumei);
+  if (f.recordLines.empty()) return;  // told without a line: nothing to read
+  const RecordLine& line = f.recordLines.back();
+  const LineMeaning meaning = meaningOf(line.kind);
   if (meaning.line == LineKind::Start) {
     start(f);
     return;
@@ -103,7 +112,7 @@ void Results::recordLine(const Form1& f) {
   LotResult* lot = open();
   if (!lot) return;
   const std::int64_t now = f.scheduler.now();
-  const double price = f.kakakuman * 10;
+  const double price = line.price * 10;
   switch (meaning.line) {
     case LineKind::TraineeBid:
       if (++lot->bids == 1) {

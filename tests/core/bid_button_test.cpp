@@ -199,12 +199,12 @@ TEST(BidButton, ActsOnlyInItsSituations) {
           EXPECT_EQ(f.osityuu, 0);
           EXPECT_EQ(lastLine(f), "ベタ YOU  " + f.kirokukakaku);
           EXPECT_EQ(f.aka.backColor, kRed);
-          EXPECT_EQ(f.Command8.caption, "うりきり可能");
+          EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Possible));
           break;
         case RunningBid:
           EXPECT_EQ(lastLine(f), "YOU  20.6");
           EXPECT_EQ(f.taninkenri, 0);
-          EXPECT_EQ(f.Command8.caption, "うりきり不可");
+          EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
           EXPECT_EQ(f.Label10.foreColor, kBlack);  // the right display is not changed
           break;
         case OnePositionBid:

@@ -28,7 +28,7 @@ TEST(BackOff, TakesThePriceBackAndAwaitsTheRestart) {
   EXPECT_EQ(f.Command7.backColor, kRed);
   EXPECT_EQ(f.sutatofuka, 0);
   EXPECT_EQ(f.serityuu, 0);
-  EXPECT_EQ(f.Command8.caption, "うりきり不可");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
   EXPECT_EQ(f.Label14.foreColor, kBlack);
   EXPECT_EQ(f.Label14.backColor, kBlack);
   EXPECT_FALSE(f.sutato2.visible);

@@ -17,6 +17,34 @@ struct SoldOut : ManualScreen {
   }
 };
 
+// The sell-out button's three states, as the board shows them; only two of them also say which of
+// the decision and the no sale is the action in view.
+TEST(SellOutButton, EachStateShowsItsCaptionAndColours) {
+  constexpr Color kUntouched = kYellow;
+  struct Case {
+    SellOut state;
+    const char* caption;
+    Color face, decision, noSale;
+  };
+  const Case cases[] = {
+      {SellOut::Impossible, "うりきり不可", kWhite, kSilver, kLightRed},
+      {SellOut::Possible, "うりきり可能", kLightRed, kUntouched, kUntouched},
+      {SellOut::Declared, "うりきり中", kSalmon, kLightRed, kSilver},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    ManualScreen s;
+    Form1& f = s.f;
+    f.Command9.backColor = f.Command22.backColor = kUntouched;
+    f.showSellOut(c.state);
+    EXPECT_EQ(f.Command8.caption, c.caption);
+    EXPECT_STREQ(captionOf(c.state), c.caption);
+    EXPECT_EQ(f.Command8.backColor, c.face);
+    EXPECT_EQ(f.Command9.backColor, c.decision);
+    EXPECT_EQ(f.Command22.backColor, c.noSale);
+  }
+}
+
 TEST(SellOut, DeclaredOnABidStandingAtThePrice) {
   ManualScreen s;
   Form1& f = s.f;
@@ -34,7 +62,7 @@ TEST(SellOut, DeclaredOnABidStandingAtThePrice) {
   EXPECT_TRUE(f.urikiri2.visible);
   EXPECT_FALSE(f.sutato2.visible);
   EXPECT_EQ(s.host.sounds.back(), f.sutatowav);
-  EXPECT_EQ(f.Command8.caption, "うりきり中");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Declared));
   EXPECT_EQ(f.Label10.foreColor, kRed);
   EXPECT_TRUE(f.kenri2.visible);
   EXPECT_EQ(f.kenri.caption, "練習者権利発生");
@@ -77,10 +105,10 @@ TEST(SellOut, RefusedWhenNoBidStandsAtThePrice) {
   Form1& f = s.f;
   s.startLot("200");
   f.scheduler.advance(100);
-  f.Command8.caption = "うりきり可能";
+  f.Command8.caption = captionOf(SellOut::Possible);
   f.Command8_Click();
   EXPECT_EQ(f.urikirityuu, 0);
-  EXPECT_EQ(f.Command8.caption, "うりきり不可");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
   EXPECT_TRUE(f.Timer1.enabled());
 }
 
@@ -112,7 +140,7 @@ TEST(DelayedSellOut, SetsTheStateAtTheSecondTickAndCountsDownInFullAutomaticMode
     EXPECT_EQ(f.urikirityuu, 1);
     EXPECT_EQ(f.syudouseri, 1);
     EXPECT_FALSE(f.Timer15.enabled());
-    EXPECT_EQ(f.Command8.caption, "うりきり中");
+    EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Declared));
     EXPECT_EQ(f.ousatu.text, record);  // no line, no sound
     EXPECT_EQ(s.host.sounds.size(), sounds);
     f.scheduler.advance(3000);

@@ -136,7 +136,7 @@ TEST_F(Designed, ButtonsCarryCaptionAndBackground) {
       {f.syudou, "手 動", kButtonFace},
       {f.Command11, "条件をセットしてスタート価格表示", 0xFFFFC0},
       {f.Command4, "５万戻す", 0xFFE0C0},
-      {f.Command8, "うりきり不可", kWhite},
+      {f.Command8, captionOf(SellOut::Impossible), kWhite},
       {f.Command22, "流札処理", 0xFFC0C0},
       {f.Command23, "強制停止", 0xFF8080},
       {f.Command25, "練習終了", 0x80FFFF},

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "support/screen.h"
 
 namespace kobaru {
@@ -69,7 +72,7 @@ TEST(ReauctionWatch, ABidStopsItAndTheSellerAnswers) {
     s.draws = {c.draw};
     s.ticks(1);
     EXPECT_EQ(lastLine(f), "再競停止  15.9");
-    EXPECT_EQ(f.Command8.caption, "うりきり可能");
+    EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Possible));
     EXPECT_FALSE(f.Timer1.enabled());
     EXPECT_EQ(f.midori.backColor, kGreen);
     f.scheduler.advance(2000);  // the seller's answer two seconds after the stop
@@ -179,6 +182,43 @@ TEST(CutOff, TheSignBlinksElevenTicksLitAndFiveDark) {
             "LLLLLLLLLLLDDDDD"
             "LLLLLLLLLLLDDDDD"
             "L");
+}
+
+// The cut-off by its line's label, as a caller of the seam names it: either cut-off's label does
+// what its kind does; any other label, or none, changes nothing.
+TEST(CutOff, ByLabelTakesOnlyTheCutOffsOwnLabels) {
+  struct Case {
+    std::string label;
+    std::optional<RecordKind> kind;
+  };
+  const Case cases[] = {
+      {"見切 CO  ", RecordKind::OperatorCutOff},
+      {"自動見切  ", RecordKind::AutomaticCutOff},
+      {"見切 CO", std::nullopt},  // without its blanks
+      {"他  ", std::nullopt},
+      {"", std::nullopt},
+      {std::string("見切 CO  ") + '\0', std::nullopt},  // a C string would stop at the NUL
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    ManualScreen byLabel, byKind;
+    for (ManualScreen* s : {&byLabel, &byKind}) {
+      s->startLot("200");
+      s->f.scheduler.advance(100);
+    }
+    const std::string record = byLabel.f.ousatu.text;
+    byLabel.f.mikiri(c.label);
+    if (c.kind) {
+      byKind.f.mikiri(*c.kind);
+      EXPECT_EQ(byLabel.f.ousatu.text, byKind.f.ousatu.text);
+      EXPECT_EQ(byLabel.f.recordLines, byKind.f.recordLines);
+      EXPECT_TRUE(byLabel.f.Timer12.enabled());
+    } else {
+      EXPECT_EQ(byLabel.f.ousatu.text, record);
+      EXPECT_TRUE(byLabel.f.Timer1.enabled());
+      EXPECT_FALSE(byLabel.f.Timer12.enabled());
+    }
+  }
 }
 
 TEST(CutOff, OnlyTheManualOperatorOnARunningUnsoldLot) {

@@ -95,7 +95,7 @@ TEST(OtherBidders, AReserveOnlyPassedByTheStopLineKeepsTheWatchGoing) {
     s.ticks(1);          // 自動停止 120.1
     f.scheduler.advance(500);
     EXPECT_EQ(f.urikirityuu, 0);
-    EXPECT_EQ(f.Command8.caption, "うりきり不可");
+    EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
     EXPECT_TRUE(f.Timer8.enabled());
     EXPECT_TRUE(f.Timer10.enabled());
     if (bidFollows) {

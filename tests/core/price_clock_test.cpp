@@ -96,7 +96,7 @@ TEST(ManualRaise, OnTheUntouchedRunningClockMarksTheOthersBid) {
   EXPECT_EQ(lastLine(f), "他  20.6");
   EXPECT_EQ(f.kakaku, 206);
   EXPECT_EQ(f.ousatukakaku, 20.6);
-  EXPECT_EQ(f.Command8.caption, "うりきり不可");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
   EXPECT_EQ(f.kaisinaosi, 1);
   EXPECT_TRUE(f.Timer6.enabled());
 }
@@ -118,7 +118,7 @@ TEST(ManualRaise, AfterAStopStepsOnePositionAndFlashes) {
   EXPECT_EQ(f.syudouseri, 1);
   EXPECT_EQ(f.Label10.foreColor, kBlack);
   EXPECT_EQ(f.kenri.caption, "");
-  EXPECT_EQ(f.Command8.caption, "うりきり可能");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Possible));
   EXPECT_EQ(f.Command8.backColor, kLightRed);
   EXPECT_EQ(f.aka.backColor, kRed);
   f.scheduler.advance(40);
@@ -137,7 +137,7 @@ TEST(ManualRaise, AfterTheSellOutIsAnotherBuyersPosition) {
   f.urikirityuu = 1;
   f.Command3_Click();
   EXPECT_EQ(lastLine(f), "1POS 他  20.3");
-  EXPECT_EQ(f.Command8.caption, "うりきり中");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Declared));
   EXPECT_EQ(f.Command8.backColor, kSalmon);
   EXPECT_EQ(f.Command9.backColor, kLightRed);
   EXPECT_EQ(f.Command22.backColor, kSilver);

@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "practice/record_labels.h"
 #include "results/results.h"
 #include "results/results_text.h"
 #include "results/summary.h"
@@ -239,7 +238,7 @@ TEST(Results, ALotWonAtACutOffEndsOnce) {
   AutomaticLot s("1000", "1200", 33, 5, &results);
   Form1& f = s.f;
   s.ticks(10);
-  f.mikiri(labels::kAutoCutOff);  // as the re-auction watch does
+  f.mikiri(RecordKind::AutomaticCutOff);  // as the re-auction watch does
   f.mikirikaisuu = 0;
   f.Timer21.setEnabled(true);
   f.Command12_MouseDown();
@@ -321,6 +320,18 @@ TEST(Results, ANewSessionStartsEmptyAndEveryChangeIsSeen) {
   EXPECT_TRUE(results.lots().empty());
   s.f.Command23_Click();  // the cleared lot is no longer there to end
   EXPECT_TRUE(results.lots().empty());
+}
+
+// Told of a record line while the record holds none (a screen just reset, or a caller of its
+// own): nothing to read, nothing changes.
+TEST(Results, ARecordLineMomentWithoutALineChangesNothing) {
+  Results results;
+  ManualScreen s;
+  ASSERT_TRUE(s.f.recordLines.empty());
+  const auto before = results.revision();
+  results.notice(s.f, LotObserver::Moment::RecordLine);
+  EXPECT_TRUE(results.lots().empty());
+  EXPECT_EQ(results.revision(), before);
 }
 
 LotResult lot(int number, Outcome outcome, int bids, double guide, std::optional<double> final,

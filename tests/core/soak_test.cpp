@@ -50,6 +50,17 @@ void expectWellFormedRecord(const std::string& text) {
   }
 }
 
+// The record's text made again from its lines' kinds and prices: the structure is the record.
+std::string fromLines(const Form1& f) {
+  std::string text = kRecordHeader;
+  for (const RecordLine& l : f.recordLines) {
+    const Act act = actOf(l.kind);
+    text += act == Act::NoCall || act == Act::FinalBid ? "\r\n\r\n" : "\r\n";
+    text.append(labelOf(l.kind)).append(priceText(l.price));
+  }
+  return text;
+}
+
 void expectSound(const Form1& f) {
   for (int flag : {f.settei, f.sutatofuka, f.serityuu, f.simekiri, f.syuuryou, f.urikirityuu,
                    f.taninkenri, f.syudouseri, f.osityuu, f.kaisinaosi, f.hojonasi})
@@ -160,8 +171,9 @@ bool agrees(Outcome outcome, LotEnd end, std::string_view line) {
     case LotEnd::OtherAward:
       return outcome == Outcome::WonByOther;
     case LotEnd::CutOffAward:
-      return outcome == (line.rfind(labels::kCutOffAwardTrainee, 0) == 0 ? Outcome::CutOffToTrainee
-                                                                         : Outcome::CutOffToOther);
+      return outcome == (line.starts_with(labelOf(RecordKind::CutOffAwardToTrainee))
+                             ? Outcome::CutOffToTrainee
+                             : Outcome::CutOffToOther);
     case LotEnd::NoSale:
       return outcome == Outcome::NoSale;
     case LotEnd::kCount:
@@ -224,6 +236,7 @@ void soak(std::uint64_t seed, Players players) {
         lastRecord = form.ousatu.text;
         ASSERT_LT(lastRecord.size(), kLongestRecord);
         expectWellFormedRecord(lastRecord);
+        ASSERT_EQ(fromLines(form), lastRecord);
       }
       starts.check(form, presser && presser->pressedStart());
     })) << "nothing left to happen after "

@@ -20,7 +20,7 @@ TEST(Start, OpensTheLotAndSetsTheClockGoing) {
   EXPECT_EQ(f.osityuu, 0);
   EXPECT_EQ(f.ousatukakaku, 20);
   EXPECT_EQ(f.sutatokakaku, 20);
-  EXPECT_EQ(f.Command8.caption, "うりきり不可");
+  EXPECT_EQ(f.Command8.caption, captionOf(SellOut::Impossible));
   EXPECT_EQ(f.Command8.backColor, kWhite);
   EXPECT_EQ(f.Command22.backColor, kLightRed);
   EXPECT_EQ(f.Label14.foreColor, 0xFFFF80u);

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -19,7 +18,6 @@
 
 #include "practice/form1.h"
 #include "practice/numbers.h"
-#include "practice/record_labels.h"
 #include "support/recording_host.h"
 
 namespace kobaru {
@@ -188,16 +186,16 @@ class AutomaticPractice {
   }
 
   void classify(std::string_view line) {
-    const auto is = [&](const char* label) { return line.substr(0, std::strlen(label)) == label; };
-    if (is(labels::kAwardTrainee)) {
+    const auto is = [&](RecordKind kind) { return line.starts_with(labelOf(kind)); };
+    if (is(RecordKind::AwardToTrainee)) {
       end(LotEnd::TraineeAward, line);
-    } else if (is(labels::kAwardOther)) {
+    } else if (is(RecordKind::AwardToFloor)) {
       end(LotEnd::OtherAward, line);
-    } else if (is(labels::kCutOffAwardTrainee) || is(labels::kCutOffAwardOther)) {
+    } else if (is(RecordKind::CutOffAwardToTrainee) || is(RecordKind::CutOffAwardToFloor)) {
       end(LotEnd::CutOffAward, line);
-    } else if (is(labels::kNoSale)) {
+    } else if (is(RecordKind::NoSale)) {
       end(LotEnd::NoSale, line);
-    } else if (is(labels::kAutoRestart) || is(labels::kRestartCO)) {
+    } else if (is(RecordKind::AutomaticRestart) || is(RecordKind::OperatorRestart)) {
       ++tally_.reauctions;
     }
   }
