@@ -54,13 +54,13 @@ class PracticeWindowTest : public QObject {
     PracticeWindow w(host_, scripted({0.5}));
     w.show();
     w.deliver([&] {
-      w.form().Command8.caption = "うりきり可能";
+      w.form().Command8.caption = captionOf(SellOut::Possible);
       w.form().Command8.backColor = 0xFFC0C0;
       w.form().Label27.visible = true;
       w.form().focus = &w.form().Text6;
     });
     auto* b = w.button("Command8");
-    QCOMPARE(b->text(), QString("うりきり可能"));
+    QCOMPARE(b->text(), QString(captionOf(SellOut::Possible)));
     QCOMPARE(b->palette().color(QPalette::Button), QColor(0xFF, 0xC0, 0xC0));
     QVERIFY(w.widget("Label27")->isVisibleTo(&w));
     QCOMPARE(w.focusWidget(), w.widget("Text6"));
@@ -224,7 +224,7 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(f.kakaku, stopped);
     QTest::mouseClick(w.button("Command3"), Qt::LeftButton);
     QCOMPARE(f.kakaku, stopped + 3);
-    QCOMPARE(w.button("Command8")->text(), QString("うりきり可能"));
+    QCOMPARE(w.button("Command8")->text(), QString(captionOf(SellOut::Possible)));
     QTest::mouseClick(w.button("Command4"), Qt::LeftButton);
     QCOMPARE(f.kakaku, stopped + 3 - 50);
     QTest::mouseClick(w.button("Command7"), Qt::LeftButton);
@@ -261,9 +261,9 @@ class PracticeWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(f.kakaku >= pressedAt + 6, 5000);
     QTest::mouseRelease(bid, Qt::LeftButton);
     QVERIFY(!f.Timer1.enabled());
-    QCOMPARE(w.button("Command8")->text(), QString("うりきり可能"));
+    QCOMPARE(w.button("Command8")->text(), QString(captionOf(SellOut::Possible)));
     click("Command8");
-    QCOMPARE(w.button("Command8")->text(), QString("うりきり中"));
+    QCOMPARE(w.button("Command8")->text(), QString(captionOf(SellOut::Declared)));
     click("Command3");   // the floor goes one position up
     click("Command12");  // and the trainee one more
     const double won = f.kakaku;
