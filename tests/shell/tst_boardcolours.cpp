@@ -86,12 +86,13 @@ class BoardColoursTest : public QObject {
                    {"Command9", 0xC0C0C0},
                    {"Command22", 0xC0C0C0}});
       w.deliver([&] { f.showSellOut(Form1::SellOut::Possible); });
-      expectFaces(w, at + "うりきり可能", {{"Command8", 0xFFC0C0}});
+      expectFaces(w, at + captionOf(SellOut::Possible), {{"Command8", 0xFFC0C0}});
       w.deliver([&] { f.showSellOut(Form1::SellOut::Declared); });
-      expectFaces(w, at + "うりきり中",
+      expectFaces(w, at + captionOf(SellOut::Declared),
                   {{"Command8", 0xFF8080}, {"Command9", 0xFFC0C0}, {"Command22", 0xC0C0C0}});
       w.deliver([&] { f.showSellOut(Form1::SellOut::Impossible); });
-      expectFaces(w, at + "うりきり不可", {{"Command8", 0xFFFFFF}, {"Command22", 0xFFC0C0}});
+      expectFaces(w, at + captionOf(SellOut::Impossible),
+                  {{"Command8", 0xFFFFFF}, {"Command22", 0xFFC0C0}});
       // A won lot: the confirm button turns red until the trainee confirms it.
       w.deliver([&] { f.Command14.backColor = kRed; });
       expectFaces(w, at + "won", {{"Command14", 0xFF0000}});
