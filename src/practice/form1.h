@@ -22,6 +22,7 @@ class Form1 {
   Form1(Host& host, Rnd rnd);
 
   enum class Lamp { Green, Yellow, Red, Dark };
+  // The sell-out button's states, from their table.
   using SellOut = kobaru::SellOut;
   // How a lot is awarded: by the decision, or to the first bid above a cut-off.
   enum class Ending { Decision, CutOff };
@@ -320,6 +321,7 @@ class Form1 {
   // The sell-out button alone: the decision and no-sale buttons keep their colours.
   void showSellOutButton(SellOut state);
   void award(Ending ending);
+  // Whether the record's newest line, below its header, is of that kind.
   bool newestRecordLineIs(RecordKind kind) const;
   // The price of the newest record line, which the simulated floor reacts to.
   double recordedPrice() const;
