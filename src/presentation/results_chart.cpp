@@ -53,9 +53,11 @@ ResultsChart resultsChart(std::span<const WonDifference> points, int width, int 
   const double scale = std::max(0.0, area.height / 2.0 - 1) / largest;
 
   const auto axis = [&](int y, std::string text) {
-    chart.texts.push_back(
-        {ChartText::Axis, std::move(text), {kMargin, y, kAxisWidth, kLineHeight}, Align::Right,
-         kMuted});
+    chart.texts.push_back({ChartText::Axis,
+                           std::move(text),
+                           {kMargin, y, kAxisWidth, kLineHeight},
+                           Align::Right,
+                           kMuted});
   };
   axis(area.top, "+" + priceText(largest));
   axis(zero - kLineHeight / 2, "0");

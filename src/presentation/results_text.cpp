@@ -148,8 +148,7 @@ std::vector<SummaryLine> summaryLines(const Summary& s) {
 std::vector<SummaryColumn> summaryColumns(const Summary& summary) {
   std::vector<SummaryColumn> columns;
   for (SummaryLine& line : summaryLines(summary)) {
-    if (columns.empty() || columns.back().group != line.group)
-      columns.push_back({line.group, {}});
+    if (columns.empty() || columns.back().group != line.group) columns.push_back({line.group, {}});
     columns.back().lines.push_back(std::move(line));
   }
   return columns;

@@ -5,8 +5,8 @@
 
 #include <iterator>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kobaru {

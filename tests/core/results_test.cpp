@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "practice/record_labels.h"
-#include "results/results.h"
 #include "presentation/results_text.h"
+#include "results/results.h"
 #include "results/summary.h"
 #include "support/screen.h"
 

@@ -106,7 +106,8 @@ class ResultsWindowTest : public QObject {
     }
     QCOMPARE(shown.pixelColor(0, 65), toQColor(laidOut.frame));
     QCOMPARE(shown.pixelColor(239, 0), toQColor(laidOut.frame));
-    QCOMPARE(shown.pixelColor(laidOut.zero->x2 - 1, laidOut.zero->y1), toQColor(laidOut.zero->color));
+    QCOMPARE(shown.pixelColor(laidOut.zero->x2 - 1, laidOut.zero->y1),
+             toQColor(laidOut.zero->color));
     QCOMPARE(chart.minimumHeight(), 130);
   }
 

@@ -37,9 +37,11 @@ EMSCRIPTEN_BINDINGS(kobaru) {
   // The trainee's results, kept by the page for the program's life and handed to each board.
   emscripten::class_<Results>("Results")
       .constructor<>()
-      .function("revision", +[](const Results& r) { return static_cast<double>(r.revision()); })
+      .function(
+          "revision", +[](const Results& r) { return static_cast<double>(r.revision()); })
       .function("view", &kobaru::resultsView)
-      .function("tsv", +[](const Results& r) { return kobaru::resultsTsv(r.lots()); })
+      .function(
+          "tsv", +[](const Results& r) { return kobaru::resultsTsv(r.lots()); })
       .function("clear", &Results::clear);
 
   emscripten::class_<Board>("Board")
