@@ -6,6 +6,7 @@
 #include <string>
 
 #include "element_state.h"
+#include "place.h"
 #include "presentation/results_chart.h"
 #include "presentation/results_text.h"
 #include "presentation/results_window.h"
@@ -23,15 +24,6 @@ using emscripten::val;
 int pixels(double size) {
   constexpr double kLargest = 1 << 20;
   return std::isfinite(size) ? static_cast<int>(std::clamp(size, 0.0, kLargest)) : 0;
-}
-
-val placeOf(const ChartRect& r) {
-  val place = val::object();
-  place.set("left", r.left);
-  place.set("top", r.top);
-  place.set("width", r.width);
-  place.set("height", r.height);
-  return place;
 }
 
 const char* kindName(ChartText::Kind kind) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "element_state.h"
+#include "place.h"
 #include "presentation/about_layout.h"
 #include "presentation/help_window.h"
 #include "presentation/launcher_layout.h"
@@ -15,15 +16,6 @@ namespace kobaru {
 namespace {
 
 using emscripten::val;
-
-val placeOf(const LauncherPlace& p) {
-  val place = val::object();
-  place.set("left", p.left);
-  place.set("top", p.top);
-  place.set("width", p.width);
-  place.set("height", p.height);
-  return place;
-}
 
 val textOf(const LauncherText& t) {
   val text = val::object();

@@ -27,9 +27,9 @@ export class Windows {
    * @param {any} core the WebAssembly module
    * @param {Promise<{ firstCopy: boolean }>} lock resolves to the one-copy lock
    * @param {Promise<Set<string>>} files resolves to the set of the site's files
-   * @param {{ end: () => void, [option: string]: any }} options what the practice screen needs
-   *   besides them (the sounds, and for tests a seed and a replay log), and `end`, run when the
-   *   program ends
+   * @param {{ sounds: any, seed?: number, replay?: any, end: () => void }} options what the
+   *   practice screen needs besides them (the sounds, and for tests a seed and a replay log), and
+   *   `end`, run when the program ends
    */
   constructor(core, lock, files, options) {
     this.#core = core;
