@@ -315,3 +315,63 @@ test('the results outlive the practice screen, and the windows open at the sizes
     assert.deepEqual(faults, []);
   });
 });
+
+test('the results chart draws the core\'s bars for the lots the trainee won', async () => {
+  await withBrowser({ viewport: { width: 1600, height: 900 } }, async (context) => {
+    const { page, faults } = await open(context, site);
+    // A session played in virtual time on a board of the page's core, by a trainee who bids
+    // up to 20,000 yen over the guide and confirms what they win; then its results window.
+    const shown = await page.evaluate(async () => {
+      const core = await (await import('./kobaru.mjs')).default();
+      const { ResultsWindow } = await import('./js/results.js');
+      const { useTwipsOf } = await import('./js/magnify.js');
+      useTwipsOf(core);
+      const results = new core.Results();
+      const host = { playSound() {}, beep() {}, showMessage() {}, closePracticeScreen() {}, showLauncher() {}, showResults() {}, isRegularFile: () => false };
+      const board = new core.Board(host, results, false, 0, 7);
+      board.load(0);
+      const now = {};
+      let confirm = false;
+      const won = () => results.view().rows.filter((cells) => /自分落札|自見切落札/.test(cells[8])).length;
+      for (let step = 1; step <= 120_000 && (step % 200 || won() < 3); step++) {
+        const t = step * 50;
+        board.tick(t);
+        if (step % 15 === 0 && Number(now.Text9) < Number(now.meyasugaku) + 2) {
+          board.press('Command12', t);
+          board.release('Command12', t);
+          board.click('Command12', t);
+        }
+        for (const c of board.changes()) {
+          now[c.name] = c.caption ?? c.text;
+          if (c.name === 'Command14') confirm = c.backColor === 0xff0000;
+        }
+        if (confirm) board.click('Command14', t);
+      }
+      board.delete();
+      const win = new ResultsWindow(core, results, () => {});
+      document.body.append(win.element);
+      win.centre();
+      const svg = win.element.querySelector('.chart');
+      for (let i = 0; i < 100 && !svg.querySelector('rect.over, rect.under'); i++) await new Promise((r) => setTimeout(r, 20));
+      const place = (p) => [p.left, p.top, p.width, p.height];
+      const chart = core.resultsChart(results, svg.clientWidth, svg.clientHeight);
+      return {
+        won: won(),
+        expected: chart.bars.map((b) => [b.side, ...place(b.place), b.color]),
+        drawn: [...svg.querySelectorAll('rect.over, rect.under')].map((r) => [
+          r.getAttribute('class'),
+          ...['x', 'y', 'width', 'height'].map((a) => Number(r.getAttribute(a))),
+          Number(`0x${getComputedStyle(r).fill.match(/\d+/g).map((n) => Number(n).toString(16).padStart(2, '0')).join('')}`),
+        ]),
+        axis: [...svg.querySelectorAll('text.axis')].map((t) => t.textContent),
+        expectedAxis: chart.texts.filter((t) => t.kind === 'axis').map((t) => t.text),
+      };
+    });
+    assert.ok(shown.won >= 3, `won ${shown.won} lots`);
+    assert.ok(shown.expected.length >= 3, JSON.stringify(shown));
+    assert.deepEqual(shown.drawn, shown.expected);
+    assert.deepEqual(shown.axis, shown.expectedAxis);
+    await screenshot(page, 'results-chart');
+    assert.deepEqual(faults, []);
+  });
+});
