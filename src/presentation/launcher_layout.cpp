@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "presentation/launcher_layout.h"
 
+#include <algorithm>
+
 namespace kobaru {
 
 namespace {
 
 constexpr MenuButton kMenu[] = {
-    {"Command1", "練　習　開　始", {720, 3960, 1815, 1215}, false},
-    {"Command2", "使　用　方　法", {2760, 3960, 1815, 495}, false},
-    {"Command3", "終　　　　了", {4800, 4680, 1815, 495}, false},
-    {"Command4", "バージョン情報", {2760, 4680, 1815, 495}, false},
-    {"Command5", "練習成績", {4800, 3960, 1815, 495}, true},
+    {"Command1", "練　習　開　始", {720, 3960, 1815, 1215}, MenuAction::OpenPractice, false},
+    {"Command2", "使　用　方　法", {2760, 3960, 1815, 495}, MenuAction::ShowHelp, false},
+    {"Command3", "終　　　　了", {4800, 4680, 1815, 495}, MenuAction::ExitProgram, false},
+    {"Command4", "バージョン情報", {2760, 4680, 1815, 495}, MenuAction::ShowAbout, false},
+    {"Command5", "練習成績", {4800, 3960, 1815, 495}, MenuAction::ShowResults, true},
 };
 
 }  // namespace
@@ -40,5 +42,16 @@ const LauncherLayout kLauncher{
      {Face::Gothic, 8.25, false},
      0xFFFFC0},
 };
+
+std::vector<std::string_view> noticeLines() {
+  std::vector<std::string_view> lines;
+  const std::string_view text = kLauncher.notice.text;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", at), text.size());
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
 
 }  // namespace kobaru

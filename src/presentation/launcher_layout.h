@@ -2,6 +2,8 @@
 #pragma once
 
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "practice/elements.h"
 
@@ -12,10 +14,14 @@ struct LauncherPlace {
   int left, top, width, height;
 };
 
+// What a menu button does; each shell carries it out with its own windows.
+enum class MenuAction { OpenPractice, ShowHelp, ExitProgram, ShowAbout, ShowResults };
+
 struct MenuButton {
   const char* name;
   const char* caption;  // also its accessible name
   LauncherPlace place;
+  MenuAction action;
   bool afterPractice;  // shown only once a practice has been played, for its results
 };
 
@@ -40,5 +46,8 @@ struct LauncherLayout {
 };
 
 extern const LauncherLayout kLauncher;
+
+// The notice's lines as they are shown, without their line ends.
+std::vector<std::string_view> noticeLines();
 
 }  // namespace kobaru

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "presentation/about_texts.h"
+#include "presentation/about_layout.h"
 #include "shell/regularfile.h"
 #include "shell/style.h"
 
@@ -63,7 +63,7 @@ AboutWindow::AboutWindow() {
   column->addSpacing(8);
   column->addWidget(rule);
   column->addWidget(Command1, 0, Qt::AlignRight);
-  setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+  setFixedSize(sizeHint().expandedTo(QSize(kAbout.width, 0)));
 }
 
 }  // namespace kobaru

@@ -2,25 +2,24 @@
 #include "shell/differencechart.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
-#include "practice/numbers.h"
-#include "results/results_text.h"
+#include "presentation/results_chart.h"
+#include "presentation/results_text.h"
+#include "presentation/results_window.h"
 #include "shell/style.h"
 
 namespace kobaru {
 
 namespace {
-constexpr int kBarWidth = 8;
-constexpr int kGap = 3;
-constexpr int kMargin = 6;
-const QColor kOver(0xD0, 0x30, 0x30);   // paid more than the guide
-const QColor kUnder(0x30, 0x70, 0xD0);  // paid less
+
+QRect toQRect(const ChartRect& r) {
+  return {r.left, r.top, r.width, r.height};
+}
+
 }  // namespace
 
 DifferenceChart::DifferenceChart(QWidget* parent) : QWidget(parent) {
-  setMinimumHeight(130);
+  setMinimumHeight(kResultsWindow.chartHeight);
   setAccessibleName(QString::fromUtf8(kChartTitle));
 }
 
@@ -30,49 +29,20 @@ void DifferenceChart::setPoints(std::vector<WonDifference> points) {
 }
 
 void DifferenceChart::paintEvent(QPaintEvent*) {
+  const ResultsChart chart = resultsChart(points_, width(), height());
   QPainter p(this);
-  p.fillRect(rect(), Qt::white);
-  p.setPen(QColor(0x80, 0x80, 0x80));
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
-  const QFontMetrics fm(font());
-  const QRect title(kMargin, kMargin, width() - 2 * kMargin, fm.height());
-  p.setPen(Qt::black);
-  p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(kChartTitle));
-  const QRect area(kMargin + fm.horizontalAdvance("+00.0") + kMargin, title.bottom() + kMargin,
-                   width() - 3 * kMargin - fm.horizontalAdvance("+00.0"),
-                   height() - title.bottom() - 2 * kMargin);
-  if (points_.empty()) {
-    p.setPen(QColor(0x60, 0x60, 0x60));
-    p.drawText(area, Qt::AlignCenter, QString::fromUtf8(kNoWonLots));
-    return;
+  p.fillRect(rect(), toQColor(chart.background));
+  drawOutline(p, QRectF(rect()), toQColor(chart.frame), 1);
+  p.setFont(toQFont(chart.font));
+  for (const ChartText& t : chart.texts) {
+    p.setPen(toQColor(t.color));
+    p.drawText(toQRect(t.place), toQAlignment(t.align) | Qt::AlignVCenter, toQString(t.text));
   }
-  const int fits = std::max(1, area.width() / (kBarWidth + kGap));
-  const auto first = points_.end() - std::min<std::ptrdiff_t>(fits, std::ssize(points_));
-  double largest = 0;
-  for (auto it = first; it != points_.end(); ++it)
-    largest = std::max(largest, std::abs(it->difference));
-  if (!(largest > 0)) largest = 1;
-  const int zero = area.center().y();
-  const double scale = (area.height() / 2.0 - 1) / largest;
-
-  p.setPen(QColor(0x60, 0x60, 0x60));
-  const auto axisLabel = [&](int y, const QString& text) {
-    p.drawText(QRect(kMargin, y - fm.height() / 2, area.left() - 2 * kMargin, fm.height()),
-               Qt::AlignRight | Qt::AlignVCenter, text);
-  };
-  const QString top = QString::fromStdString("+" + priceText(largest));
-  axisLabel(area.top() + fm.height() / 2, top);
-  axisLabel(zero, QStringLiteral("0"));
-  axisLabel(area.bottom() - fm.height() / 2, QString::fromStdString("-" + priceText(largest)));
-  p.drawLine(area.left(), zero, area.right(), zero);
-
-  int x = area.left();
-  for (auto it = first; it != points_.end(); ++it, x += kBarWidth + kGap) {
-    const int h = static_cast<int>(std::lround(std::abs(it->difference) * scale));
-    const bool over = it->difference > 0;
-    const QRect bar = over ? QRect(x, zero - h, kBarWidth, h) : QRect(x, zero + 1, kBarWidth, h);
-    p.fillRect(bar, over ? kOver : kUnder);
+  if (chart.zero) {
+    p.setPen(toQColor(chart.zero->color));
+    p.drawLine(chart.zero->x1, chart.zero->y1, chart.zero->x2, chart.zero->y2);
   }
+  for (const ChartBar& bar : chart.bars) p.fillRect(toQRect(bar.place), toQColor(bar.color));
 }
 
 }  // namespace kobaru

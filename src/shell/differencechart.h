@@ -8,9 +8,8 @@
 
 namespace kobaru {
 
-// A small bar chart of the won lots' prices against the guide: one bar a lot, oldest at the
-// left, above the line when the trainee paid more than the guide, below when less. The newest
-// lots that fit are shown.
+// The small bar chart of the won lots' prices against the guide, drawn as the core lays it out
+// for the widget's size.
 class DifferenceChart : public QWidget {
  public:
   explicit DifferenceChart(QWidget* parent);

@@ -12,15 +12,17 @@
 #include <QTextDocument>
 #include <QToolBar>
 
+#include "presentation/help_window.h"
+#include "presentation/twips.h"
 #include "shell/style.h"
 
 namespace kobaru {
 
 namespace {
 
-constexpr int kMargin = 100 / 15;  // 100 twips
-constexpr int kIndent = 50 / 15;   // 50 twips
-constexpr int kGap = 1;            // 15 twips
+constexpr int kMargin = 100 / kTwipsPerPixel;
+constexpr int kIndent = 50 / kTwipsPerPixel;
+constexpr int kGap = 15 / kTwipsPerPixel;
 
 const char kMissingPage[] =
     "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
@@ -39,8 +41,8 @@ QVariant ManualBrowser::loadResource(int type, const QUrl& name) {
 HelpWindow::HelpWindow(const QString& programDirectory) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("help"));
-  setWindowTitle(QStringLiteral("使用方法 Kobaru - Tessaly"));
-  resize(850, 640);  // room for the manual's full-size screen picture
+  setWindowTitle(QString::fromUtf8(kHelpWindow.caption));
+  resize(kHelpWindow.width, kHelpWindow.height);
 
   tbToolBar = new QToolBar(this);
   QAction* back =

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "presentation/twips.h"
 #include "shell/flatbutton.h"
 #include "shell/regularfile.h"
 #include "shell/style.h"
@@ -24,14 +25,16 @@ void Launcher::placed(QWidget* w, const LauncherText& t) {
   placed(w, t.place, t.font);
 }
 
-FlatButton* Launcher::menuButton(const char* name, bool practised) {
+FlatButton* Launcher::menuButton(const char* name, Windows& windows) {
   const auto& menu = kLauncher.menu;
   const auto m = std::ranges::find_if(
       menu, [name](const MenuButton& b) { return std::string_view(b.name) == name; });
   auto* b = new FlatButton(this, QString::fromUtf8(m->caption));
   b->setAccessibleName(b->text());
-  b->setVisible(!m->afterPractice || practised);
+  b->setVisible(!m->afterPractice || windows.practised());
   placed(b, m->place, kLauncher.menuFont);
+  connect(b, &QPushButton::clicked, this,
+          [&windows, action = m->action] { windows.perform(action); });
   return b;
 }
 
@@ -43,14 +46,13 @@ Launcher::Launcher(Windows& windows)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  resize(kLauncher.designedWidth / 15, kLauncher.designedHeight / 15);
+  resize(kLauncher.designedWidth / kTwipsPerPixel, kLauncher.designedHeight / kTwipsPerPixel);
 
-  const bool practised = windows.practised();
-  Command1 = menuButton("Command1", practised);
-  Command2 = menuButton("Command2", practised);
-  Command3 = menuButton("Command3", practised);
-  Command4 = menuButton("Command4", practised);
-  Command5 = menuButton("Command5", practised);
+  Command1 = menuButton("Command1", windows);
+  Command2 = menuButton("Command2", windows);
+  Command3 = menuButton("Command3", windows);
+  Command4 = menuButton("Command4", windows);
+  Command5 = menuButton("Command5", windows);
 
   const LauncherText& notice = kLauncher.notice;
   Text1 = new QPlainTextEdit(this);
@@ -63,8 +65,10 @@ Launcher::Launcher(Windows& windows)
                                       "1px solid #808080; }")
                            .arg(toQColor(notice.foreColor).name()));
   Text1->document()->setDocumentMargin(1);
-  Text1->setPlainText(
-      QString::fromUtf8(notice.text).replace(QStringLiteral("\r\n"), "\n").chopped(1));
+  QStringList lines;
+  for (std::string_view line : noticeLines())
+    lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  Text1->setPlainText(lines.join('\n'));
 
   const LauncherText& title = kLauncher.title;
   Label2 = new QLabel(QString::fromUtf8(title.text), this);
@@ -72,11 +76,6 @@ Launcher::Launcher(Windows& windows)
   Label2->setStyleSheet(
       QStringLiteral("color: %1; background: transparent;").arg(toQColor(title.foreColor).name()));
 
-  connect(Command1, &QPushButton::clicked, this, [&windows] { windows.openPractice(); });
-  connect(Command2, &QPushButton::clicked, this, [&windows] { windows.showHelp(); });
-  connect(Command3, &QPushButton::clicked, this, [&windows] { windows.exitProgram(); });
-  connect(Command4, &QPushButton::clicked, this, [&windows] { windows.showAbout(); });
-  connect(Command5, &QPushButton::clicked, this, [&windows] { windows.showResults(); });
   magnify();
 }
 

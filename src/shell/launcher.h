@@ -46,8 +46,9 @@ class Launcher : public QWidget {
   void placed(QWidget* w, const LauncherPlace& place, const Font& font);
   // One of the launcher's texts, named for assistive technology.
   void placed(QWidget* w, const LauncherText& t);
-  // The menu button `name`, shown unless it waits for a practice that has not been played.
-  FlatButton* menuButton(const char* name, bool practised);
+  // The menu button `name`, doing its action in `windows`, shown unless it waits for a practice
+  // that has not been played.
+  FlatButton* menuButton(const char* name, Windows& windows);
   // Puts every widget where the view of the designed area shows it.
   void magnify();
 

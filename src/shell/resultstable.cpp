@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/resultstable.h"
 
-#include "results/results_text.h"
+#include "presentation/results_text.h"
 
 namespace kobaru {
 

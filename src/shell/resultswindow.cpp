@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "results/results_text.h"
+#include "presentation/results_text.h"
+#include "presentation/results_window.h"
 #include "results/summary.h"
 #include "shell/differencechart.h"
 #include "shell/resultstable.h"
@@ -23,30 +24,31 @@ namespace kobaru {
 ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("seiseki"));
-  setWindowTitle(QString::fromUtf8(kResultsTitle));
-  setFont(toQFont({Face::PGothic, 9.75, false}));
-  resize(1100, 640);
+  setWindowTitle(QString::fromUtf8(kResultsWindow.title));
+  setFont(toQFont(kResultsWindow.font));
+  resize(kResultsWindow.width, kResultsWindow.height);
 
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
-  // One pair of columns for each group of lines: counts, prices, reactions.
-  int rows[3] = {};
-  for (const SummaryLine& line : summaryLines(summarize({}))) {
-    auto* label = new QLabel(QString::fromStdString(line.label), this);
-    auto* value = new QLabel(this);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    value->setMinimumWidth(QFontMetrics(font()).horizontalAdvance("+0000.00"));
-    QFont bold = value->font();
-    bold.setBold(true);
-    value->setFont(bold);
-    value->setAccessibleName(label->text());
-    const int row = rows[line.group]++;
-    const int column = 2 * line.group;
-    grid->addWidget(label, row, column);
-    grid->addWidget(value, row, column + 1);
-    summary_.emplace_back(label, value);
+  // Each column of the summary is a pair of grid columns: the labels and their values.
+  const std::vector<SummaryColumn> columns = summaryColumns(summarize({}));
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    for (std::size_t row = 0; row < columns[c].lines.size(); ++row) {
+      const SummaryLine& line = columns[c].lines[row];
+      auto* label = new QLabel(QString::fromStdString(line.label), this);
+      auto* value = new QLabel(this);
+      value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      value->setMinimumWidth(QFontMetrics(font()).horizontalAdvance("+0000.00"));
+      QFont bold = value->font();
+      bold.setBold(true);
+      value->setFont(bold);
+      value->setAccessibleName(label->text());
+      grid->addWidget(label, static_cast<int>(row), 2 * static_cast<int>(c));
+      grid->addWidget(value, static_cast<int>(row), 2 * static_cast<int>(c) + 1);
+      summary_.emplace_back(label, value);
+    }
   }
   for (int c = 1; c < grid->columnCount(); c += 2) grid->setColumnStretch(c, 1);
   layout->addLayout(grid);
@@ -62,7 +64,7 @@ ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->setAccessibleName(QStringLiteral("出品ごとの成績"));
+  table_->setAccessibleName(QString::fromUtf8(kResultsWindow.tableName));
   layout->addWidget(table_, 1);
 
   // Where a user looks for a save button: nothing is saved; copying is the way to keep it.
@@ -91,15 +93,16 @@ ResultsWindow::ResultsWindow(const Results& results) : results_(results) {
   connect(&look_, &QTimer::timeout, this, [this] {
     if (results_.revision() != shown_) refresh();
   });
-  look_.start(kLookMs);
+  look_.start(kResultsWindow.refreshMs);
   refresh();
 }
 
 void ResultsWindow::refresh() {
   shown_ = results_.revision();
-  const std::vector<SummaryLine> lines = summaryLines(summarize(results_.lots()));
-  for (std::size_t i = 0; i < lines.size() && i < summary_.size(); ++i)
-    summary_[i].second->setText(QString::fromStdString(lines[i].value));
+  std::size_t i = 0;
+  for (const SummaryColumn& column : summaryColumns(summarize(results_.lots())))
+    for (const SummaryLine& line : column.lines)
+      if (i < summary_.size()) summary_[i++].second->setText(QString::fromStdString(line.value));
   chart_->setPoints(wonDifferences(results_.lots()));
   model_->refresh();
 }

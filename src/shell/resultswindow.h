@@ -37,9 +37,6 @@ class ResultsWindow : public QWidget {
   // The value shown beside a summary label, or a null string.
   QString summaryValue(const QString& label) const;
 
-  // How often the window looks at the results, in milliseconds.
-  static constexpr int kLookMs = 250;
-
  private:
   const Results& results_;
   std::uint64_t shown_ = ~std::uint64_t{0};

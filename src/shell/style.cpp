@@ -5,11 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kobaru {
+#include "presentation/twips.h"
 
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
+namespace kobaru {
 
 QColor toQColor(Color c) {
   return QColor::fromRgb(QRgb(0xFF000000u | (c & 0xFFFFFFu)));

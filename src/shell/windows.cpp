@@ -96,6 +96,21 @@ void Windows::showResults() {
   resultsWindow_->raise();
 }
 
+void Windows::perform(MenuAction action) {
+  switch (action) {
+    case MenuAction::OpenPractice:
+      return openPractice();
+    case MenuAction::ShowHelp:
+      return showHelp();
+    case MenuAction::ExitProgram:
+      return exitProgram();
+    case MenuAction::ShowAbout:
+      return showAbout();
+    case MenuAction::ShowResults:
+      return showResults();
+  }
+}
+
 void Windows::exitProgram() {
   QCoreApplication::exit(0);
   for (QWidget* w : {static_cast<QWidget*>(launcher_), static_cast<QWidget*>(practice_),

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "presentation/launcher_layout.h"
 #include "results/results.h"
 #include "shell/qthost.h"
 
@@ -34,6 +35,8 @@ class Windows : public QObject {
   void showResults();
   // Ends the program at once, with no further handler of any window.
   void exitProgram();
+  // What a menu button of the launcher asks for.
+  void perform(MenuAction action);
 
   Launcher* launcher() const;
   PracticeWindow* practice() const;

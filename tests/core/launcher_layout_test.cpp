@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kobaru {
@@ -45,6 +47,32 @@ TEST(LauncherLayout, EveryElementLiesOnTheBackdropAndApartFromTheOthers) {
       }
     }
   }
+}
+
+// Each button does its own thing, and only the results wait for a practice.
+TEST(LauncherLayout, EveryMenuButtonHasAnActionOfItsOwn) {
+  const std::pair<std::string_view, MenuAction> expected[] = {
+      {"Command1", MenuAction::OpenPractice}, {"Command2", MenuAction::ShowHelp},
+      {"Command3", MenuAction::ExitProgram},  {"Command4", MenuAction::ShowAbout},
+      {"Command5", MenuAction::ShowResults},
+  };
+  ASSERT_EQ(kLauncher.menu.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    SCOPED_TRACE(kLauncher.menu[i].name);
+    EXPECT_EQ(kLauncher.menu[i].name, expected[i].first);
+    EXPECT_EQ(kLauncher.menu[i].action, expected[i].second);
+    EXPECT_EQ(kLauncher.menu[i].afterPractice, expected[i].second == MenuAction::ShowResults);
+  }
+}
+
+TEST(LauncherLayout, TheNoticeIsShownAsItsSevenLinesWithoutTheirEnds) {
+  const std::vector<std::string_view> lines = noticeLines();
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[0], "本ソフトは　自動競り機を使用した自動車オークシ");
+  // Trailing blanks are the notice's own and stay.
+  EXPECT_EQ(lines[2], "えるためのソフトではありません。　　　　　　　　　　");
+  EXPECT_EQ(lines[6], "場合があります。");
+  for (std::string_view line : lines) EXPECT_EQ(line.find_first_of("\r\n"), line.npos) << line;
 }
 
 TEST(LauncherLayout, TheNoticeHasSevenLinesEachEndingInCrLf) {

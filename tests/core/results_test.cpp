@@ -5,8 +5,8 @@
 
 #include <functional>
 
+#include "presentation/results_text.h"
 #include "results/results.h"
-#include "results/results_text.h"
 #include "results/summary.h"
 #include "support/screen.h"
 
@@ -422,6 +422,27 @@ TEST(ResultsText, TheCopiedTextIsTheSummaryThenTheLotsNewestFirstInTabbedColumns
   EXPECT_EQ(lines[summary + 2], "1002\t手動\t.0\t40.0\t0\t\t\t\t流札\t0\t\t\t\t\t\t");
   EXPECT_EQ(lines[summary + 3],
             "1001\t手動\t.0\t50.0\t1\t\t\t\t自分落札\t0\t52.4\t+2.4\t+4.8\t0.80\t\t0.25 / 1.50");
+}
+
+// The window sets the summary out in three columns, the lines of each group in their order.
+TEST(ResultsText, TheSummaryStandsInAColumnAGroup) {
+  const Summary s = summarize({lot(1001, Outcome::WonByTrainee, 1, 50, 524, 800)});
+  const std::vector<SummaryColumn> columns = summaryColumns(s);
+  ASSERT_EQ(columns.size(), 3u);
+  EXPECT_EQ(columns[0].group, SummaryLine::Counts);
+  EXPECT_EQ(columns[1].group, SummaryLine::Prices);
+  EXPECT_EQ(columns[2].group, SummaryLine::Reactions);
+  EXPECT_EQ(columns[0].lines.front().label, "競りを見た台数");
+  EXPECT_EQ(columns[1].lines.front().label, "目安との差の平均（万円）");
+  EXPECT_EQ(columns[2].lines.back().label, "権利を取り返すまでの最速（秒）");
+  std::vector<std::string> shown, listed;
+  for (const SummaryColumn& c : columns)
+    for (const SummaryLine& l : c.lines) {
+      EXPECT_EQ(l.group, c.group) << l.label;
+      shown.push_back(l.label + "=" + l.value);
+    }
+  for (const SummaryLine& l : summaryLines(s)) listed.push_back(l.label + "=" + l.value);
+  EXPECT_EQ(shown, listed);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
 #include "shell/regularfile.h"
+#include "shell/resultswindow.h"
 #include "shell/windows.h"
 
 using namespace kobaru;
@@ -97,6 +98,18 @@ class LauncherTest : public QObject {
     QVERIFY(windows_->launcher()->isVisible());
     QCOMPARE(h->StartingAddress,
              QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/help/index.htm"));
+  }
+
+  // The windows beside the launcher open at the sizes the browser edition gives them too.
+  void theWindowsOpenAtTheirDesignedSizes() {
+    QTest::mouseClick(windows_->launcher()->Command2, Qt::LeftButton);
+    QCOMPARE(windows_->help()->windowTitle(), QString("使用方法 Kobaru - Tessaly"));
+    QCOMPARE(windows_->help()->size(), QSize(850, 640));
+    QTest::mouseClick(windows_->launcher()->Command4, Qt::LeftButton);
+    QVERIFY(windows_->about()->width() >= 380);
+    windows_->showResults();
+    QCOMPARE(windows_->resultsWindow()->windowTitle(), QString("練習成績"));
+    QCOMPARE(windows_->resultsWindow()->size(), QSize(1100, 640));
   }
 
   // One copy per user: the lock lives in the user's runtime folder, so another user's copy does

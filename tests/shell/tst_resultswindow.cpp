@@ -9,12 +9,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "results/results_text.h"
+#include "presentation/results_chart.h"
+#include "presentation/results_text.h"
 #include "shell/boardbutton.h"
 #include "shell/differencechart.h"
 #include "shell/launcher.h"
 #include "shell/practicewindow.h"
 #include "shell/resultswindow.h"
+#include "shell/style.h"
 #include "shell/windows.h"
 
 using namespace kobaru;
@@ -83,6 +85,32 @@ class ResultsWindowTest : public QObject {
     QVERIFY(windows_->resultsWindow()->isVisible());
   }
 
+  // The widget paints what the core lays out: each bar in its colour at its place, the frame
+  // and the white around them.
+  void theChartDrawsTheCoresBars() {
+    const std::vector<WonDifference> points = {
+        {1001, 2.4, 4.8}, {1002, -1.4, -4.0}, {1003, 0.6, 1.0}, {1004, -3.0, -5.0}};
+    DifferenceChart chart(nullptr);
+    chart.resize(240, 130);
+    chart.setPoints(points);
+    const QImage shown = chart.grab().toImage();
+    QCOMPARE(shown.size(), QSize(240, 130));
+    const ResultsChart laidOut = resultsChart(points, 240, 130);
+    QCOMPARE(laidOut.bars.size(), points.size());
+    for (const ChartBar& bar : laidOut.bars) {
+      const ChartRect& r = bar.place;
+      QVERIFY(r.height > 2);
+      const QPoint centre(r.left + r.width / 2, r.top + r.height / 2);
+      QCOMPARE(shown.pixelColor(centre), toQColor(bar.color));
+      QCOMPARE(shown.pixelColor(r.left - 1, centre.y()), toQColor(laidOut.background));
+    }
+    QCOMPARE(shown.pixelColor(0, 65), toQColor(laidOut.frame));
+    QCOMPARE(shown.pixelColor(239, 0), toQColor(laidOut.frame));
+    QCOMPARE(shown.pixelColor(laidOut.zero->x2 - 1, laidOut.zero->y1),
+             toQColor(laidOut.zero->color));
+    QCOMPARE(chart.minimumHeight(), 130);
+  }
+
   void opensDuringARunningPracticeAndFollowsIt() {
     windows_->openPractice();
     settle();
@@ -97,6 +125,7 @@ class ResultsWindowTest : public QObject {
     QVERIFY(r->isVisible());
     QCOMPARE(r->windowTitle(), QString("練習成績"));
     QCOMPARE(r->windowModality(), Qt::NonModal);
+    QCOMPARE(r->table()->accessibleName(), QString("出品ごとの成績"));
     QVERIFY(w->isVisible());
 
     // The practice plays on, and the window keeps up by itself.

@@ -3,24 +3,49 @@
 #include <emscripten/bind.h>
 
 #include "board.h"
+#include "presentation/launcher_layout.h"
 #include "presentation/magnification.h"
+#include "presentation/results_text.h"
+#include "presentation/twips.h"
+#include "results/results.h"
 #include "results_data.h"
 #include "windows_data.h"
 
 EMSCRIPTEN_BINDINGS(kobaru) {
   using kobaru::Board;
+  using kobaru::MenuAction;
+  using kobaru::Results;
   using kobaru::View;
   emscripten::value_object<View>("View")
       .field("factor", &View::factor)
       .field("left", &View::left)
       .field("top", &View::top);
   emscripten::function("fitDesigned", &kobaru::fitDesigned);
+  emscripten::constant("kTwipsPerPixel", kobaru::kTwipsPerPixel);
+  emscripten::enum_<MenuAction>("MenuAction")
+      .value("OpenPractice", MenuAction::OpenPractice)
+      .value("ShowHelp", MenuAction::ShowHelp)
+      .value("ExitProgram", MenuAction::ExitProgram)
+      .value("ShowAbout", MenuAction::ShowAbout)
+      .value("ShowResults", MenuAction::ShowResults);
   emscripten::function("launcherLayout", &kobaru::launcherLayout);
-  emscripten::function("aboutTexts", &kobaru::aboutTexts);
-  emscripten::function("resultsTexts", &kobaru::resultsTexts);
+  emscripten::function("aboutLayout", &kobaru::aboutLayout);
+  emscripten::function("helpLayout", &kobaru::helpLayout);
+  emscripten::function("resultsLayout", &kobaru::resultsLayout);
+  emscripten::function("resultsChart", &kobaru::resultsChart);
+
+  // The trainee's results, kept by the page for the program's life and handed to each board.
+  emscripten::class_<Results>("Results")
+      .constructor<>()
+      .function(
+          "revision", +[](const Results& r) { return static_cast<double>(r.revision()); })
+      .function("view", &kobaru::resultsView)
+      .function(
+          "tsv", +[](const Results& r) { return kobaru::resultsTsv(r.lots()); })
+      .function("clear", &Results::clear);
 
   emscripten::class_<Board>("Board")
-      .constructor<emscripten::val, bool, double, double>()
+      .constructor<emscripten::val, Results&, bool, double, double>()
       .function("load", &Board::load)
       .function("elements", &Board::elements)
       .function("changes", &Board::changes)
@@ -37,8 +62,5 @@ EMSCRIPTEN_BINDINGS(kobaru) {
       .function("tick", &Board::tick)
       .function("wait", &Board::wait)
       .function("resumeAfterPause", &Board::resumeAfterPause)
-      .function("now", &Board::now)
-      .function("resultsRevision", &Board::resultsRevision)
-      .function("results", &Board::results)
-      .function("resultsTsv", &Board::resultsTsv);
+      .function("now", &Board::now);
 }

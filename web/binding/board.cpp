@@ -7,8 +7,6 @@
 
 #include "practice/handlers.h"
 #include "practice/random.h"
-#include "results/results_text.h"
-#include "results_data.h"
 
 namespace kobaru {
 
@@ -33,11 +31,11 @@ Rnd drawsFor(double seed) {
 
 }  // namespace
 
-Board::Board(val page, bool anotherCopy, double wallNow, double seed)
+Board::Board(val page, Results& results, bool anotherCopy, double wallNow, double seed)
     : host_(std::move(page), anotherCopy),
       form_(host_, drawsFor(seed)),
       follower_(form_.scheduler, millis(wallNow)) {
-  form_.observer = &results_;
+  form_.observer = &results;
   shown_.reserve(form_.elements().size());
   for (Element* e : form_.elements()) shown_.emplace_back(*e);
 }
@@ -147,14 +145,6 @@ double Board::wait(double wallNow) {
 
 void Board::resumeAfterPause(double wallNow) {
   follower_.resumeAfterPause(millis(wallNow));
-}
-
-val Board::results() const {
-  return resultsView(results_);
-}
-
-std::string Board::resultsTsv() const {
-  return kobaru::resultsTsv(results_.lots());
 }
 
 void Board::deliver(double wallNow, const std::function<void()>& handler) {

@@ -22,8 +22,9 @@ namespace kobaru {
 // what changed after each.
 class Board {
  public:
-  // A seed that is not a whole number from 1 to 2^53 - 1 takes the program's own draws.
-  Board(emscripten::val page, bool anotherCopy, double wallNow, double seed);
+  // `results` follows the lots and must outlive the board. A seed that is not a whole number
+  // from 1 to 2^53 - 1 takes the program's own draws.
+  Board(emscripten::val page, Results& results, bool anotherCopy, double wallNow, double seed);
 
   void load(double wallNow);
 
@@ -57,12 +58,6 @@ class Board {
   // The form's virtual time, in milliseconds.
   double now() const { return static_cast<double>(form_.scheduler.now()); }
 
-  // The session's results, as the results window shows them; the window redraws only when the
-  // revision has changed.
-  double resultsRevision() const { return static_cast<double>(results_.revision()); }
-  emscripten::val results() const;
-  std::string resultsTsv() const;
-
  private:
   using Handler = void (Form1::*)();
   void buttonEvent(const std::string& name, Handler ButtonHandlers::*event, double wallNow);
@@ -70,8 +65,6 @@ class Board {
   ShownElement* shown(const std::string& name);
 
   WebHost host_;
-  // One practice screen is one session: its results live as long as the board.
-  Results results_;
   Form1 form_;
   ClockFollower follower_;
   std::vector<ShownElement> shown_;

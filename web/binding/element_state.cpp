@@ -102,6 +102,10 @@ emscripten::val fontOf(const Font& f) {
   return font;
 }
 
+val alignmentOf(Align a) {
+  return nameOf(kAlignments, a);
+}
+
 val stateOf(const Element& e) {
   val s = val::object();
   s.set("name", e.name);

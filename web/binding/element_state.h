@@ -14,6 +14,8 @@ namespace kobaru {
 emscripten::val stateOf(const Element& e);
 // A font as the page names it: {face, size, bold}.
 emscripten::val fontOf(const Font& f);
+// An alignment as the page names it: "left", "center" or "right".
+emscripten::val alignmentOf(Align a);
 
 // An element with the properties last handed to the page, so that only changes travel.
 class ShownElement {

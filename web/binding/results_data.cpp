@@ -1,40 +1,75 @@
 // SPDX-License-Identifier: MIT
 #include "results_data.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "practice/numbers.h"
-#include "results/results_text.h"
+#include "element_state.h"
+#include "place.h"
+#include "presentation/results_chart.h"
+#include "presentation/results_text.h"
+#include "presentation/results_window.h"
 #include "results/summary.h"
 #include "utf8.h"
 
 namespace kobaru {
 
+namespace {
+
 using emscripten::val;
 
-val resultsTexts() {
+// A size from the page in whole pixels: what is no size, or no number, is none; what is
+// larger than any screen is cut down to one.
+int pixels(double size) {
+  constexpr double kLargest = 1 << 20;
+  return std::isfinite(size) ? static_cast<int>(std::clamp(size, 0.0, kLargest)) : 0;
+}
+
+const char* kindName(ChartText::Kind kind) {
+  switch (kind) {
+    case ChartText::Title:
+      return "title";
+    case ChartText::Axis:
+      return "axis";
+    case ChartText::NoLots:
+      break;
+  }
+  return "noLots";
+}
+
+}  // namespace
+
+val resultsLayout() {
   val headings = val::array();
   for (const char* h : lotHeadings()) headings.call<void>("push", utf8(h));
-  val texts = val::object();
-  texts.set("title", utf8(kResultsTitle));
-  texts.set("nothingSaved", utf8(kNothingSaved));
-  texts.set("copyAll", utf8(kCopyAll));
-  texts.set("chartTitle", utf8(kChartTitle));
-  texts.set("noWonLots", utf8(kNoWonLots));
-  texts.set("headings", headings);
-  return texts;
+  val layout = val::object();
+  layout.set("title", utf8(kResultsWindow.title));
+  layout.set("width", kResultsWindow.width);
+  layout.set("height", kResultsWindow.height);
+  layout.set("font", fontOf(kResultsWindow.font));
+  layout.set("refreshMs", kResultsWindow.refreshMs);
+  layout.set("tableName", utf8(kResultsWindow.tableName));
+  layout.set("chartHeight", kResultsWindow.chartHeight);
+  layout.set("nothingSaved", utf8(kNothingSaved));
+  layout.set("copyAll", utf8(kCopyAll));
+  layout.set("chartTitle", utf8(kChartTitle));
+  layout.set("headings", headings);
+  return layout;
 }
 
 val resultsView(const Results& results) {
   const Lots& lots = results.lots();
   val summary = val::array();
-  for (const SummaryLine& line : summaryLines(summarize(lots))) {
-    val l = val::object();
-    l.set("label", line.label);
-    l.set("value", line.value);
-    l.set("group", static_cast<int>(line.group));
-    summary.call<void>("push", l);
+  for (const SummaryColumn& column : summaryColumns(summarize(lots))) {
+    val lines = val::array();
+    for (const SummaryLine& line : column.lines) {
+      val l = val::object();
+      l.set("label", line.label);
+      l.set("value", line.value);
+      lines.call<void>("push", l);
+    }
+    summary.call<void>("push", lines);
   }
   val rows = val::array();
   for (auto it = lots.rbegin(); it != lots.rend(); ++it) {
@@ -42,20 +77,53 @@ val resultsView(const Results& results) {
     for (const std::string& c : lotCells(*it)) cells.call<void>("push", c);
     rows.call<void>("push", cells);
   }
-  val points = val::array();
-  for (const WonDifference& w : wonDifferences(lots)) {
-    val p = val::object();
-    p.set("lot", w.lot);
-    p.set("difference", w.difference);
-    p.set("text", priceText(std::abs(w.difference)));
-    points.call<void>("push", p);
-  }
   val view = val::object();
   view.set("revision", static_cast<double>(results.revision()));
   view.set("summary", summary);
   view.set("rows", rows);
-  view.set("points", points);
   return view;
+}
+
+val resultsChart(const Results& results, double width, double height) {
+  const ResultsChart chart =
+      kobaru::resultsChart(wonDifferences(results.lots()), pixels(width), pixels(height));
+  val texts = val::array();
+  for (const ChartText& t : chart.texts) {
+    val text = val::object();
+    text.set("kind", val(kindName(t.kind)));
+    text.set("text", t.text);
+    text.set("place", placeOf(t.place));
+    text.set("align", alignmentOf(t.align));
+    text.set("color", t.color);
+    texts.call<void>("push", text);
+  }
+  val bars = val::array();
+  for (const ChartBar& b : chart.bars) {
+    val bar = val::object();
+    bar.set("side", val(b.side == ChartBar::Over ? "over" : "under"));
+    bar.set("lot", b.lot);
+    bar.set("place", placeOf(b.place));
+    bar.set("color", b.color);
+    bars.call<void>("push", bar);
+  }
+  val drawn = val::object();
+  drawn.set("background", chart.background);
+  drawn.set("frame", chart.frame);
+  drawn.set("font", fontOf(chart.font));
+  drawn.set("texts", texts);
+  if (chart.zero) {
+    val zero = val::object();
+    zero.set("x1", chart.zero->x1);
+    zero.set("y1", chart.zero->y1);
+    zero.set("x2", chart.zero->x2);
+    zero.set("y2", chart.zero->y2);
+    zero.set("color", chart.zero->color);
+    drawn.set("zero", zero);
+  } else {
+    drawn.set("zero", val::null());
+  }
+  drawn.set("bars", bars);
+  return drawn;
 }
 
 }  // namespace kobaru

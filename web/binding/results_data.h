@@ -7,12 +7,16 @@
 
 namespace kobaru {
 
-// The results window's fixed texts: {title, nothingSaved, copyAll, chartTitle, noWonLots,
-// headings}.
-emscripten::val resultsTexts();
-// The session as the window shows it: {revision, summary: [{label, value, group}], rows: the
-// lots' cells, newest first, points: [{lot, difference, text}]}, the chart's won lots oldest
-// first with each difference's size written as the core writes prices.
+// The results window's fixed part: {title, width, height, font, refreshMs, tableName,
+// chartHeight, nothingSaved, copyAll, chartTitle, headings}.
+emscripten::val resultsLayout();
+// The session as the window shows it: {revision, summary: columns of [{label, value}], rows: the
+// lots' cells, newest first}.
 emscripten::val resultsView(const Results& results);
+// The chart of the session's won lots, width x height pixels, ready to draw: {background, frame,
+// font, texts: [{kind, text, place, align, color}], zero: {x1, y1, x2, y2, color} or null, bars:
+// [{side, lot, place, color}]}, each place as {left, top, width, height}; kinds and sides by
+// name ("title", "axis", "noLots"; "over", "under").
+emscripten::val resultsChart(const Results& results, double width, double height);
 
 }  // namespace kobaru

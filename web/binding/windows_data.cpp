@@ -2,9 +2,12 @@
 #include "windows_data.h"
 
 #include <string>
+#include <string_view>
 
 #include "element_state.h"
-#include "presentation/about_texts.h"
+#include "place.h"
+#include "presentation/about_layout.h"
+#include "presentation/help_window.h"
 #include "presentation/launcher_layout.h"
 #include "utf8.h"
 
@@ -13,15 +16,6 @@ namespace kobaru {
 namespace {
 
 using emscripten::val;
-
-val placeOf(const LauncherPlace& p) {
-  val place = val::object();
-  place.set("left", p.left);
-  place.set("top", p.top);
-  place.set("width", p.width);
-  place.set("height", p.height);
-  return place;
-}
 
 val textOf(const LauncherText& t) {
   val text = val::object();
@@ -43,6 +37,7 @@ val launcherLayout() {
     button.set("name", utf8(b.name));
     button.set("caption", utf8(b.caption));
     button.set("place", placeOf(b.place));
+    button.set("action", b.action);
     button.set("afterPractice", b.afterPractice);
     menu.call<void>("push", button);
   }
@@ -54,10 +49,13 @@ val launcherLayout() {
   layout.set("menu", menu);
   layout.set("title", textOf(kLauncher.title));
   layout.set("notice", textOf(kLauncher.notice));
+  val lines = val::array();
+  for (std::string_view line : noticeLines()) lines.call<void>("push", std::string(line));
+  layout.set("noticeLines", lines);
   return layout;
 }
 
-val aboutTexts() {
+val aboutLayout() {
   val maker = val::array();
   for (const char* line : kAbout.maker) maker.call<void>("push", utf8(line));
   val texts = val::object();
@@ -67,7 +65,16 @@ val aboutTexts() {
   texts.set("makerHeading", utf8(kAbout.makerHeading));
   texts.set("maker", maker);
   texts.set("close", utf8(kAbout.close));
+  texts.set("width", kAbout.width);
   return texts;
+}
+
+val helpLayout() {
+  val layout = val::object();
+  layout.set("caption", utf8(kHelpWindow.caption));
+  layout.set("width", kHelpWindow.width);
+  layout.set("height", kHelpWindow.height);
+  return layout;
 }
 
 }  // namespace kobaru

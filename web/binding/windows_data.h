@@ -5,10 +5,13 @@
 
 namespace kobaru {
 
-// The launcher as the page draws it: {caption, designedWidth, designedHeight, menuFont, menu,
-// title, notice}, each place as {left, top, width, height} in twips.
+// The launcher as the page draws it: {caption, designedWidth, designedHeight, menuFont, menu:
+// [{name, caption, place, action, afterPractice}], title, notice, noticeLines}, each place as
+// {left, top, width, height} in twips, each action a MenuAction.
 emscripten::val launcherLayout();
-// The version window's texts: {caption, product, description, makerHeading, maker, close}.
-emscripten::val aboutTexts();
+// The version window: {caption, product, description, makerHeading, maker, close, width}.
+emscripten::val aboutLayout();
+// The manual viewer: {caption, width, height}.
+emscripten::val helpLayout();
 
 }  // namespace kobaru

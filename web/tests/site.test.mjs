@@ -243,3 +243,135 @@ test('each window is magnified to the largest size that fits the viewport, and c
   assert.ok(deep.requests.every((r) => r.startsWith('/training/kobaru/')), deep.requests.join(' '));
   await deep.close();
 });
+
+test('the results outlive the practice screen, and the windows open at the sizes and titles the desktop gives them', async () => {
+  await withBrowser({ viewport: { width: 1600, height: 900 } }, async (context) => {
+    const { page, faults } = await open(context, site);
+    const box = async (selector) => page.locator(selector).boundingBox();
+    const caption = (win) => page.locator(`[data-window="${win}"] > .caption > .title`).textContent();
+    assert.equal(await element(page, 'kidou', 'Command5').count(), 0, 'no results before a practice');
+
+    await element(page, 'kidou', 'Command2').click();
+    assert.equal(await caption('help'), '使用方法 Kobaru - Tessaly');
+    const help = await box('[data-window="help"]');
+    assert.deepEqual([help.width, help.height], [850, 640]);
+    await element(page, 'help', 'Command1').click();
+    await element(page, 'kidou', 'Command4').click();
+    assert.equal(await caption('about'), 'Kobaru - バージョン情報');
+    assert.ok((await box('[data-window="about"]')).width >= 380);
+    await element(page, 'about', 'Command1').click();
+
+    await openPractice(page);
+    await waitFor(page, () => /スタート {2}/.test(document.querySelector('[data-name="ousatu"]').value), 'the first lot to start', undefined, 20_000);
+    await element(page, 'Form1', 'seiseki').click();
+    assert.equal(await caption('seiseki'), '練習成績');
+    const body = await box('[data-window="seiseki"] .results');
+    assert.deepEqual([body.width, body.height], [1100, 640]);
+    assert.equal(await page.locator('[data-window="seiseki"] table').getAttribute('aria-label'), '出品ごとの成績');
+    const columns = await page.$$eval('[data-window="seiseki"] .summary dl', (dls) => dls.map((dl) => dl.querySelector('dt').textContent));
+    assert.deepEqual(columns, ['競りを見た台数', '目安との差の平均（万円）', 'スタートからの反応の中央値（秒）']);
+    // The core's chart for the chart's size: the title at the top left, and with no lot won the
+    // note in the middle of the plot, right of the axis texts and under the title.
+    await waitFor(page, () => document.querySelector('[data-window="seiseki"] .chart text.noLots'), 'the chart to be drawn');
+    const chart = await page.$eval('[data-window="seiseki"] .chart', (svg) => ({
+      width: svg.clientWidth,
+      height: svg.clientHeight,
+      title: svg.querySelector('text.title').textContent,
+      none: ['x', 'y'].map((a) => Number(svg.querySelector('text.noLots').getAttribute(a))),
+      noneText: svg.querySelector('text.noLots').textContent,
+      frame: getComputedStyle(svg.querySelector('rect.frame')).stroke,
+    }));
+    assert.equal(chart.height, 130);
+    assert.equal(chart.title, '落札した車の目安との差（万円）');
+    assert.equal(chart.noneText, '目安のある車をまだ落札していません');
+    assert.deepEqual(chart.none, [56 + (chart.width - 62) / 2, 28 + (chart.height - 34) / 2]);
+    assert.equal(chart.frame, 'rgb(128, 128, 128)');
+
+    // The end of practice: the screen goes, the results stay, and the launcher offers them.
+    await element(page, 'Form1', 'Command25').click();
+    await page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click();
+    await waitFor(page, () => document.querySelector('[data-window="kidou"] [data-name="Command5"]'), 'the launcher with 練習成績');
+    const outcomes = () => [...document.querySelectorAll('[data-window="seiseki"] tbody tr')].map((tr) => tr.cells[8].textContent);
+    await waitFor(page, () => [...document.querySelectorAll('[data-window="seiseki"] tbody tr')].some((tr) => tr.cells[8].textContent === '未了（練習終了）'), 'the lot the end of practice cut short');
+    const kept = await page.evaluate(outcomes);
+    await page.waitForTimeout(600); // the window looks again: still there, still the same
+    assert.deepEqual(await page.evaluate(outcomes), kept);
+    const results = element(page, 'kidou', 'Command5');
+    assert.equal(await results.textContent(), '練習成績');
+    assert.equal(await results.getAttribute('aria-label'), '練習成績');
+    await page.locator('[data-window="seiseki"] > .caption > .close').click();
+    assert.equal(await page.locator('[data-window="seiseki"]').count(), 0);
+    await screenshot(page, 'launcher-after-practice');
+    await results.click();
+    await waitFor(page, () => document.querySelector('[data-window="seiseki"] tbody tr'), 'the results again from the launcher');
+    assert.deepEqual(await page.evaluate(outcomes), kept);
+    await screenshot(page, 'results-after-practice');
+
+    // A new practice is a new session, in the same window (which lies over the menu button).
+    await element(page, 'kidou', 'Command1').dispatchEvent('click');
+    await waitFor(page, () => document.querySelector('[data-window="Form1"] [data-name="ousatu"]'), 'the practice screen again');
+    await waitFor(page, () => ![...document.querySelectorAll('[data-window="seiseki"] tbody tr')].some((tr) => tr.cells[8].textContent === '未了（練習終了）'), 'the old session to be cleared');
+    assert.equal(await page.locator('[data-window="seiseki"]').count(), 1);
+    assert.deepEqual(faults, []);
+  });
+});
+
+test('the results chart draws the core\'s bars for the lots the trainee won', async () => {
+  await withBrowser({ viewport: { width: 1600, height: 900 } }, async (context) => {
+    const { page, faults } = await open(context, site);
+    // A session played in virtual time on a board of the page's core, by a trainee who bids
+    // up to 20,000 yen over the guide and confirms what they win; then its results window.
+    const shown = await page.evaluate(async () => {
+      const core = await (await import('./kobaru.mjs')).default();
+      const { ResultsWindow } = await import('./js/results.js');
+      const { useTwipsOf } = await import('./js/magnify.js');
+      useTwipsOf(core);
+      const results = new core.Results();
+      const host = { playSound() {}, beep() {}, showMessage() {}, closePracticeScreen() {}, showLauncher() {}, showResults() {}, isRegularFile: () => false };
+      const board = new core.Board(host, results, false, 0, 7);
+      board.load(0);
+      const now = {};
+      let confirm = false;
+      const won = () => results.view().rows.filter((cells) => /自分落札|自見切落札/.test(cells[8])).length;
+      for (let step = 1; step <= 120_000 && (step % 200 || won() < 3); step++) {
+        const t = step * 50;
+        board.tick(t);
+        if (step % 15 === 0 && Number(now.Text9) < Number(now.meyasugaku) + 2) {
+          board.press('Command12', t);
+          board.release('Command12', t);
+          board.click('Command12', t);
+        }
+        for (const c of board.changes()) {
+          now[c.name] = c.caption ?? c.text;
+          if (c.name === 'Command14') confirm = c.backColor === 0xff0000;
+        }
+        if (confirm) board.click('Command14', t);
+      }
+      board.delete();
+      const win = new ResultsWindow(core, results, () => {});
+      document.body.append(win.element);
+      win.centre();
+      const svg = win.element.querySelector('.chart');
+      for (let i = 0; i < 100 && !svg.querySelector('rect.over, rect.under'); i++) await new Promise((r) => setTimeout(r, 20));
+      const place = (p) => [p.left, p.top, p.width, p.height];
+      const chart = core.resultsChart(results, svg.clientWidth, svg.clientHeight);
+      return {
+        won: won(),
+        expected: chart.bars.map((b) => [b.side, ...place(b.place), b.color]),
+        drawn: [...svg.querySelectorAll('rect.over, rect.under')].map((r) => [
+          r.getAttribute('class'),
+          ...['x', 'y', 'width', 'height'].map((a) => Number(r.getAttribute(a))),
+          Number(`0x${getComputedStyle(r).fill.match(/\d+/g).map((n) => Number(n).toString(16).padStart(2, '0')).join('')}`),
+        ]),
+        axis: [...svg.querySelectorAll('text.axis')].map((t) => t.textContent),
+        expectedAxis: chart.texts.filter((t) => t.kind === 'axis').map((t) => t.text),
+      };
+    });
+    assert.ok(shown.won >= 3, `won ${shown.won} lots`);
+    assert.ok(shown.expected.length >= 3, JSON.stringify(shown));
+    assert.deepEqual(shown.drawn, shown.expected);
+    assert.deepEqual(shown.axis, shown.expectedAxis);
+    await screenshot(page, 'results-chart');
+    assert.deepEqual(faults, []);
+  });
+});

@@ -5,8 +5,6 @@
 import { FramedWindow } from './window_frame.js';
 
 const kStartPage = 'help/index.htm';
-const kWidth = 850;
-const kHeight = 640;
 
 const kMissingPage =
   '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"></head><body>' +
@@ -18,10 +16,11 @@ export class HelpWindow extends FramedWindow {
   #at = -1;
   #stepping = false; // a Back or Forward is under way: its page is no new visit
 
-  constructor(onClose) {
-    super('help', '使用方法 Kobaru - Tessaly', onClose);
-    this.element.style.width = `${Math.min(kWidth, window.innerWidth)}px`;
-    this.element.style.height = `${Math.min(kHeight, window.innerHeight)}px`;
+  // `layout` is the core's: {caption, width, height}.
+  constructor(layout, onClose) {
+    super('help', layout.caption, onClose);
+    this.element.style.width = `${Math.min(layout.width, window.innerWidth)}px`;
+    this.element.style.height = `${Math.min(layout.height, window.innerHeight)}px`;
 
     const body = document.createElement('div');
     body.className = 'help';

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // The launcher kidou: the program's menu over its backdrop, as the core lays it out.
 
 import { cssColor, cssFont } from './fonts.js';
 import { magnify, pixels } from './magnify.js';
 
-// What each menu button does.
-const kActions = { Command1: 'openPractice', Command2: 'showHelp', Command3: 'exitProgram', Command4: 'showAbout' };
+/** @typedef {{ left: number, top: number, width: number, height: number }} Place */
 
+/**
+ * @param {string} tag
+ * @param {string} name
+ * @param {Place} place
+ */
 function placed(tag, name, { left, top, width, height }) {
   const el = document.createElement(tag);
   el.dataset.name = name;
@@ -19,6 +24,10 @@ function placed(tag, name, { left, top, width, height }) {
   return el;
 }
 
+/**
+ * @param {string} tag
+ * @param {{ name: string, accessibleName: string, place: Place, font: any, foreColor: number }} text
+ */
 function shownText(tag, text) {
   const el = placed(tag, text.name, text.place);
   el.setAttribute('aria-label', text.accessibleName);
@@ -30,7 +39,12 @@ export class Launcher {
   #caption;
   #unmagnify;
 
-  // `core` is the WebAssembly module, whose layout and magnification the launcher shows.
+  /**
+   * Shows the core's layout; a menu button asks `windows` for its action, and the one that waits
+   * for a practice's results shows once `windows.practised`.
+   * @param {{ practised: boolean, perform(action: any): void }} windows
+   * @param {any} core the WebAssembly module
+   */
   constructor(windows, core) {
     const layout = core.launcherLayout();
     const { designedWidth, designedHeight } = layout;
@@ -40,7 +54,7 @@ export class Launcher {
     this.element.dataset.window = 'kidou';
     this.element.setAttribute('aria-label', this.caption);
 
-    const backdrop = placed('img', 'backdrop', { left: 0, top: 0, width: designedWidth, height: designedHeight });
+    const backdrop = /** @type {HTMLImageElement} */ (placed('img', 'backdrop', { left: 0, top: 0, width: designedWidth, height: designedHeight }));
     backdrop.className = 'picture';
     backdrop.src = 'backdrop.png';
     backdrop.alt = '';
@@ -51,24 +65,24 @@ export class Launcher {
     title.className = 'label';
     title.textContent = layout.title.text;
 
-    const notice = shownText('textarea', layout.notice);
+    const notice = /** @type {HTMLTextAreaElement} */ (shownText('textarea', layout.notice));
     notice.className = 'record notice';
     notice.readOnly = true;
     notice.wrap = 'off';
-    notice.value = layout.notice.text.replaceAll('\r\n', '\n').slice(0, -1);
+    notice.value = layout.noticeLines.join('\n');
     Object.assign(notice.style, { background: '#000000', overflow: 'hidden' });
 
     this.element.append(backdrop, title, notice);
-    // The page keeps no results, so the button that waits for a practice's results never shows.
-    for (const { name, caption, place } of layout.menu.filter((b) => !b.afterPractice)) {
-      const b = placed('button', name, place);
+    for (const { name, caption, place, action, afterPractice } of layout.menu) {
+      if (afterPractice && !windows.practised) continue;
+      const b = /** @type {HTMLButtonElement} */ (placed('button', name, place));
       b.type = 'button';
       b.className = 'button';
       b.textContent = caption;
       b.style.background = '#f0f0f0';
       b.style.font = cssFont(layout.menuFont);
       b.setAttribute('aria-label', caption);
-      b.addEventListener('click', () => windows[kActions[name]]());
+      b.addEventListener('click', () => windows.perform(action));
       this.element.append(b);
     }
     this.#unmagnify = magnify(core, this.element, designedWidth, designedHeight);

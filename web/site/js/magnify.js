@@ -1,15 +1,37 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // A window's designed area magnified uniformly by the largest factor at which it fits the
 // viewport, and centred on black; nothing inside is laid out anew.
 
-export const kTwipsPerPixel = 15;
+let twipsPerPixel = 0;
 
-export function pixels(twips) {
-  return Math.trunc(twips / kTwipsPerPixel);
+/**
+ * Takes the core's twips per pixel, once, before any window is drawn.
+ * @param {{ kTwipsPerPixel: number }} core
+ */
+export function useTwipsOf(core) {
+  twipsPerPixel = core.kTwipsPerPixel;
 }
 
-// Keeps `element` (sized to its designed area in pixels) magnified to the viewport by the core's
-// rule; returns the function that stops following the viewport.
+/**
+ * A designed length in twips as whole pixels at a magnification of 1.
+ * @param {number} twips
+ * @returns {number}
+ */
+export function pixels(twips) {
+  if (!twipsPerPixel) throw new Error('the core has not told twips per pixel yet: useTwipsOf(core) first');
+  return Math.trunc(twips / twipsPerPixel);
+}
+
+/**
+ * Keeps `element` (sized to its designed area in pixels) magnified to the viewport by the core's
+ * rule; returns the function that stops following the viewport.
+ * @param {{ fitDesigned(w: number, h: number, cw: number, ch: number): { factor: number, left: number, top: number } }} core
+ * @param {HTMLElement} element
+ * @param {number} widthTwips
+ * @param {number} heightTwips
+ * @returns {() => void}
+ */
 export function magnify(core, element, widthTwips, heightTwips) {
   const width = pixels(widthTwips);
   const height = pixels(heightTwips);
@@ -18,7 +40,6 @@ export function magnify(core, element, widthTwips, heightTwips) {
   const apply = () => {
     const fit = core.fitDesigned(width, height, window.innerWidth, window.innerHeight);
     element.style.transform = `translate(${fit.left}px, ${fit.top}px) scale(${fit.factor})`;
-    element.dataset.factor = String(fit.factor);
   };
   apply();
   window.addEventListener('resize', apply);

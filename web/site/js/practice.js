@@ -31,10 +31,11 @@ export class PracticeScreen {
   #log = null;
 
   // `core` is the WebAssembly module; `windows` opens and closes the program's windows;
-  // `sounds` plays the cues; `files` holds the site's files, named from its folder. With a `seed` the draws are the seeded generator's; a `replay`
+  // `sounds` plays the cues; `files` holds the site's files, named from its folder; `results`
+  // (the core's Results, which outlive the screen) follow its lots. With a `seed` the draws are the seeded generator's; a `replay`
   // object then receives every event delivered (in `events`, with the board's virtual time) and
   // a `now()` that tells that time, so that the session can be replayed elsewhere.
-  constructor({ core, windows, sounds, files, firstCopy, seed = 0, replay = null }) {
+  constructor({ core, windows, sounds, files, results, firstCopy, seed = 0, replay = null }) {
     this.element = document.createElement('div');
     this.element.className = 'screen';
     this.element.dataset.window = 'Form1';
@@ -52,16 +53,10 @@ export class PracticeScreen {
       showMessage: (text, title, icon) => this.#effects.push(() => showMessage(text, title, icon)),
       closePracticeScreen: () => this.#effects.push(() => windows.closePractice()),
       showLauncher: () => this.#effects.push(() => windows.showLauncher()),
-      showResults: () => this.#effects.push(() => windows.showResults(this)),
+      showResults: () => this.#effects.push(() => windows.showResults()),
       isRegularFile: (path) => files.has(path.replace(/^\.\//, '')),
     };
-    this.#board = new core.Board(page, !firstCopy, performance.now(), seed);
-    // The session's results, read by the results window while this screen lives.
-    this.results = {
-      revision: () => this.#board.resultsRevision(),
-      view: () => this.#board.results(),
-      tsv: () => this.#board.resultsTsv(),
-    };
+    this.#board = new core.Board(page, results, !firstCopy, performance.now(), seed);
     for (const state of this.#board.elements()) {
       const view = viewOf(state);
       this.#views.set(state.name, view);

@@ -10,10 +10,9 @@
 
 namespace kobaru {
 
-// The texts of the results window, shared by every shell: the title, the note where a user
-// looks for a save button, the summary's lines, the table's headings and cells, and the
-// tab-separated text that pastes into a spreadsheet.
-inline constexpr char kResultsTitle[] = "練習成績";
+// The texts of the results window, shared by every shell: the note where a user looks for a save
+// button, the summary's lines, the table's headings and cells, and the tab-separated text that
+// pastes into a spreadsheet.
 inline constexpr char kNothingSaved[] =
     "この成績はファイルに保存されません。プログラムを終了するか、メニューから新しい練習を"
     "始めると消えます。残すときは「すべてコピー」（または Ctrl+A、Ctrl+C）で表計算ソフトに"
@@ -30,6 +29,14 @@ struct SummaryLine {
 };
 
 std::vector<SummaryLine> summaryLines(const Summary& summary);
+
+// The summary as the window sets it out: side by side, one column a group (the counts, the prices
+// against the guide, the reactions), each column's lines top to bottom in the order above.
+struct SummaryColumn {
+  SummaryLine::Group group;
+  std::vector<SummaryLine> lines;
+};
+std::vector<SummaryColumn> summaryColumns(const Summary& summary);
 
 // The columns of the table of lots; units stand in the headings so the cells are plain numbers.
 std::span<const char* const> lotHeadings();

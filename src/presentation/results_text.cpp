@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The results as text: Japanese labels, numbers written as the board writes them, and the
 // tab-separated form for a spreadsheet.
-#include "results/results_text.h"
+#include "presentation/results_text.h"
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "practice/numbers.h"
 
@@ -142,6 +143,15 @@ std::vector<SummaryLine> summaryLines(const Summary& s) {
       {"権利を取り返すまでの中央値（秒）", reaction(s.retake.medianMs), SummaryLine::Reactions},
       {"権利を取り返すまでの最速（秒）", best(s.retake.bestMs), SummaryLine::Reactions},
   };
+}
+
+std::vector<SummaryColumn> summaryColumns(const Summary& summary) {
+  std::vector<SummaryColumn> columns;
+  for (SummaryLine& line : summaryLines(summary)) {
+    if (columns.empty() || columns.back().group != line.group) columns.push_back({line.group, {}});
+    columns.back().lines.push_back(std::move(line));
+  }
+  return columns;
 }
 
 std::span<const char* const> lotHeadings() {
