@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // The version window about, with the core's texts.
 
 import { FramedWindow } from './window_frame.js';
 
 export class AboutWindow extends FramedWindow {
-  // `texts` are the core's: {caption, product, description, makerHeading, maker, close}.
+  /**
+   * @param {{ caption: string, product: string, description: string, makerHeading: string,
+   *   maker: string[], close: string }} texts the core's
+   * @param {() => void} onClose
+   */
   constructor(texts, onClose) {
     super('about', texts.caption, onClose);
     const body = document.createElement('div');
@@ -18,7 +23,7 @@ export class AboutWindow extends FramedWindow {
     body.querySelector('.description').textContent = texts.description;
     body.querySelector('.maker').textContent = texts.makerHeading;
     body.querySelectorAll('.detail').forEach((el, i) => (el.textContent = texts.maker[i]));
-    const close = body.querySelector('[data-name="Command1"]');
+    const close = /** @type {HTMLButtonElement} */ (body.querySelector('[data-name="Command1"]'));
     close.textContent = texts.close;
     close.setAttribute('aria-label', texts.close);
     close.addEventListener('click', onClose);

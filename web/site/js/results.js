@@ -70,8 +70,10 @@ export class ResultsWindow extends FramedWindow {
     copy.type = 'button';
     copy.dataset.name = 'copyAll';
     copy.textContent = texts.copyAll;
-    // Without the page's permission the clipboard stays as it was; nothing else to tell.
-    copy.addEventListener('click', () => navigator.clipboard?.writeText(source.tsv()).catch(() => {}));
+    // Without the page's permission the clipboard stays as it was.
+    copy.addEventListener('click', () =>
+      navigator.clipboard?.writeText(source.tsv()).catch((e) => console.error('Copying the results to the clipboard:', e)),
+    );
     bottom.append(note, copy);
 
     body.append(summary, this.#chart, scroller, bottom);
