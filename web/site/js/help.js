@@ -87,8 +87,10 @@ export class HelpWindow extends FramedWindow {
         height: Math.min(this.element.offsetHeight, Math.max(0, side.height)),
       },
     }));
-    const room = ({ fits }) => fits.width * fits.height;
-    const best = sides.reduce((a, side) => (room(side) > room(a) ? side : a));
+    // The side where the window's shorter dimension is longest: a tall narrow strip beside the
+    // menu on a phone is worse than the full width below it.
+    const kept = ({ fits }) => Math.min(fits.width, fits.height);
+    const best = sides.reduce((a, side) => (kept(side) > kept(a) ? side : a));
     this.element.style.width = `${Math.floor(best.fits.width)}px`;
     this.element.style.height = `${Math.floor(best.fits.height)}px`;
     this.moveTo(best.left + (best.width - best.fits.width) / 2, best.top + (best.height - best.fits.height) / 2);
