@@ -19,7 +19,8 @@ const kCache = `${kCachePrefix}${kRelease}`;
 
 const kOffline =
   '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
-  '<meta name="viewport" content="width=device-width, initial-scale=1"><title>Kobaru</title></head>' +
+  '<meta name="viewport" content="width=device-width, initial-scale=1"><link rel="icon" href="data:,">' +
+  '<title>Kobaru</title></head>' +
   '<body style="margin:0;background:#000;color:#fff;font:16px/1.6 sans-serif">' +
   '<div role="alert" style="max-width:40em;margin:0 auto;padding:15vh 24px 24px">' +
   '<h1 style="font-size:20px">ネットワークにつながっていないため、Kobaru を開けません。</h1>' +
