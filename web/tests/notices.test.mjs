@@ -6,29 +6,17 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { launch } from './browser.mjs';
+import { after, test } from 'node:test';
+import { withBrowser } from './browser.mjs';
 import { kSite, serveSite } from './server.mjs';
 import { element, open, screenshot, waitFor } from './session.mjs';
 
-let site;
-before(async () => {
-  if (!fs.existsSync(path.join(kSite, 'index.html'))) throw new Error(`no site in ${kSite}: run scripts/web build`);
-  site = await serveSite();
-});
-after(async () => {
-  await site?.close();
-});
+if (!fs.existsSync(path.join(kSite, 'index.html'))) throw new Error(`no site in ${kSite}: run scripts/web build`);
+const site = await serveSite();
+after(() => site.close());
 
 // Pages here are never stored by the service worker, so that a route is all they see.
-async function withBrowser(options, body) {
-  const browser = await launch({ serviceWorkers: 'block', ...options });
-  try {
-    await body(browser.context);
-  } finally {
-    await browser.close();
-  }
-}
+const withPage = (options, body) => withBrowser({ serviceWorkers: 'block', ...options }, body);
 
 // The notice that has taken the page's place: its heading and advice, and what else is left.
 async function notice(page, what) {
@@ -65,7 +53,7 @@ test('a site without its core, its modules or its stylesheet says which, and to 
     },
   ];
   for (const c of cases) {
-    await withBrowser({}, async (context) => {
+    await withPage({}, async (context) => {
       const page = await context.newPage();
       const errors = [];
       page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
@@ -90,7 +78,7 @@ test('a site without its core, its modules or its stylesheet says which, and to 
 });
 
 test('a refused second tab, after its notice, and the program ended by 終了 each say what to do', async () => {
-  await withBrowser({}, async (context) => {
+  await withPage({}, async (context) => {
     const first = await open(context, site);
     await element(first.page, 'kidou', 'Command1').click();
     await waitFor(first.page, () => document.querySelector('[data-window="Form1"]'), 'the practice screen');
@@ -124,7 +112,7 @@ test('a refused second tab, after its notice, and the program ended by 終了 ea
 
 test('on a phone the results window fits the viewport and scrolls inside itself', async () => {
   const viewport = { width: 390, height: 844 };
-  await withBrowser({ viewport, hasTouch: true, isMobile: true }, async (context) => {
+  await withPage({ viewport, hasTouch: true, isMobile: true }, async (context) => {
     const { page, faults } = await open(context, site);
     await element(page, 'kidou', 'Command1').tap();
     await waitFor(page, () => document.querySelector('[data-window="Form1"] [data-name="seiseki"]'), 'the practice screen');
@@ -158,7 +146,7 @@ test('on a phone the results window fits the viewport and scrolls inside itself'
 
 test('the manual opens clear of 練習開始, stays within the viewport when dragged, and shows the address of its page', async () => {
   for (const viewport of [{ width: 1200, height: 900 }, { width: 390, height: 844 }]) {
-    await withBrowser({ viewport }, async (context) => {
+    await withPage({ viewport }, async (context) => {
       const { page, faults } = await open(context, site);
       await element(page, 'kidou', 'Command2').click();
       const help = page.locator('[data-window="help"]');

@@ -10,20 +10,11 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { test } from 'node:test';
-import { launch } from './browser.mjs';
+import { withBrowser } from './browser.mjs';
 import { kSite, serveSite } from './server.mjs';
 import { element, open, screenshot, waitFor } from './session.mjs';
 
 const kStamp = path.resolve(fileURLToPath(new URL('.', import.meta.url)), '../release.py');
-
-async function withBrowser(body) {
-  const browser = await launch();
-  try {
-    await body(browser.context);
-  } finally {
-    await browser.close();
-  }
-}
 
 // Waits until the page is served by the worker of a stored release; gives the names of the stores.
 async function stored(page) {
@@ -31,15 +22,16 @@ async function stored(page) {
   return page.evaluate(() => caches.keys());
 }
 
-const release = (site) => /const kRelease = '([0-9a-f]+)';/.exec(fs.readFileSync(path.join(site, 'sw.js'), 'utf8'))[1];
+// The release a built site's worker stores.
+const releaseOf = (folder) => /const kRelease = '([0-9a-f]+)';/.exec(fs.readFileSync(path.join(folder, 'sw.js'), 'utf8'))[1];
 
 test('after a first visit the site opens and plays a lot with the network off, and says so without its store', async () => {
   if (!fs.existsSync(path.join(kSite, 'sw.js'))) throw new Error(`no site in ${kSite}: run scripts/web build`);
   const site = await serveSite();
   try {
-    await withBrowser(async (context) => {
+    await withBrowser({}, async (context) => {
       const { page, faults } = await open(context, site);
-      assert.deepEqual(await stored(page), [`kobaru-${release(kSite)}`]);
+      assert.deepEqual(await stored(page), [`kobaru-${releaseOf(kSite)}`]);
       // Every file of the site, the manual's pages and pictures among them.
       const files = JSON.parse(fs.readFileSync(path.join(kSite, 'files.json'), 'utf8'));
       const held = await page.evaluate(async () => (await (await caches.open((await caches.keys())[0])).keys()).map((r) => r.url));
@@ -88,9 +80,8 @@ test('a new release is taken whole at the visit after it is found, and one caugh
   fs.cpSync(kSite, root, { recursive: true });
   const site = await serveSite(root);
   const marked = (page) => page.evaluate(async () => (await (await fetch('help/index.htm')).text()).includes('release-b'));
-  const release = (name) => /const kRelease = '([0-9a-f]+)';/.exec(fs.readFileSync(path.join(root, name), 'utf8'))[1];
   try {
-    await withBrowser(async (context) => {
+    await withBrowser({}, async (context) => {
       const faults = [];
       const visit = async () => {
         const opened = await open(context, site);
@@ -98,7 +89,7 @@ test('a new release is taken whole at the visit after it is found, and one caugh
         return opened.page;
       };
       let page = await visit();
-      const first = release('sw.js');
+      const first = releaseOf(root);
       assert.deepEqual(await stored(page), [`kobaru-${first}`]);
       await page.close();
 
@@ -122,7 +113,7 @@ test('a new release is taken whole at the visit after it is found, and one caugh
       // Put up whole: found at this visit, which stays with the old release throughout.
       fs.writeFileSync(index, old.replace('</body>', '<p id="release-b">B</p></body>'));
       execFileSync('/usr/bin/python3', [kStamp, root]);
-      const second = release('sw.js');
+      const second = releaseOf(root);
       assert.notEqual(second, first);
       page = await visit();
       await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
