@@ -8,6 +8,7 @@
 export class FramedWindow {
   /** @type {HTMLDivElement} */
   element;
+  #keepInside = () => this.moveTo(this.element.offsetLeft, this.element.offsetTop);
 
   /**
    * @param {string} name the window's name (its `data-window`)
@@ -16,13 +17,13 @@ export class FramedWindow {
    */
   constructor(name, caption, onClose) {
     this.element = framed(name, caption, onClose, (left, top) => this.moveTo(left, top));
-    this.keepInside = () => this.moveTo(this.element.offsetLeft, this.element.offsetTop);
-    window.addEventListener('resize', this.keepInside);
+    window.addEventListener('resize', this.#keepInside);
   }
 
   /** Once its content is in: centred in the viewport. */
   centre() {
-    this.moveTo((window.innerWidth - this.element.offsetWidth) / 2, (window.innerHeight - this.element.offsetHeight) / 2);
+    const { clientWidth, clientHeight } = document.documentElement;
+    this.moveTo((clientWidth - this.element.offsetWidth) / 2, (clientHeight - this.element.offsetHeight) / 2);
   }
 
   /**
@@ -38,7 +39,7 @@ export class FramedWindow {
   }
 
   destroy() {
-    window.removeEventListener('resize', this.keepInside);
+    window.removeEventListener('resize', this.#keepInside);
     this.element.remove();
   }
 }
