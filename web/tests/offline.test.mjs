@@ -38,6 +38,30 @@ test('after a first visit the site opens and plays a lot with the network off, a
       assert.deepEqual(held.map((url) => url.slice(site.url.length)).sort(), [...files, 'files.json'].filter((f) => f !== 'sw.js').sort());
       assert.ok(files.some((f) => /^help\/images\/.+\.png$/.test(f)), 'the manual\'s pictures are listed');
 
+      // Installable: the manifest's name, start, display and colour, and icons of the sizes it says.
+      const app = await page.evaluate(async () => {
+        const link = document.querySelector('link[rel="manifest"]');
+        const manifest = await (await fetch(link.href)).json();
+        const drawn = (icon) => new Promise((resolve) => {
+          const img = new Image();
+          img.onload = () => resolve(`${img.naturalWidth}x${img.naturalHeight}`);
+          img.onerror = () => resolve(`${icon.src} missing`);
+          img.src = new URL(icon.src, link.href).href;
+        });
+        return {
+          names: [manifest.name, manifest.short_name],
+          start: new URL(manifest.start_url, link.href).href,
+          display: manifest.display,
+          theme: manifest.theme_color,
+          icons: await Promise.all(manifest.icons.map(drawn)),
+          sizes: manifest.icons.map((icon) => icon.sizes),
+        };
+      });
+      assert.deepEqual(app.names, ['Kobaru - Tessaly', 'Kobaru']);
+      assert.deepEqual([app.start, app.display, app.theme], [site.url, 'standalone', '#000000']);
+      assert.deepEqual(app.icons, ['192x192', '512x512']);
+      assert.deepEqual(app.sizes, app.icons);
+
       await context.setOffline(true);
       await page.reload();
       await waitFor(page, () => document.querySelector('[data-window="kidou"]'), 'the launcher with the network off');
