@@ -67,12 +67,14 @@ sw.addEventListener('install', (event) => {
   );
 });
 
+// A new release becomes active once no page of the old one is open, and the old store goes. On the
+// first visit there was none, and the page, fetched from the network, is served from the store
+// from now on.
 sw.addEventListener('activate', (event) => {
   event.waitUntil(
     (async () => {
       const old = (await caches.keys()).filter((name) => name.startsWith(kCachePrefix) && name !== kCache);
       await Promise.all(old.map((name) => caches.delete(name)));
-      // The first visit's page, too, is served from the cache from now on.
       await sw.clients.claim();
     })(),
   );
@@ -80,12 +82,12 @@ sw.addEventListener('activate', (event) => {
 
 /** @param {Request} request */
 async function respond(request) {
-  const cache = await caches.open(kCache);
   const url = new URL(request.url);
   const page = request.mode === 'navigate';
   // The site's address alone is its start page; a page's query (?seed=) is for the page only.
   if (page && url.pathname.endsWith('/')) url.pathname += 'index.html';
-  const stored = await cache.match(url, { ignoreSearch: page, ignoreMethod: true });
+  // Looked up by name, as opening the store would make it anew once a newer release deleted it.
+  const stored = await caches.match(url, { cacheName: kCache, ignoreSearch: page, ignoreMethod: true });
   if (stored) return request.method === 'HEAD' ? new Response(null, stored) : stored;
   try {
     return await fetch(request);

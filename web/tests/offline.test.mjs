@@ -22,6 +22,21 @@ async function stored(page) {
   return page.evaluate(() => caches.keys());
 }
 
+// Polls `fn` (run in the page, and async, which waitFor does not await) until it gives something
+// true; a page that loads again meanwhile is asked again.
+async function until(page, fn, what, timeout = 30_000) {
+  const end = Date.now() + timeout;
+  for (;;) {
+    try {
+      if (await page.evaluate(fn)) return;
+    } catch (e) {
+      if (!/context was destroyed|navigation/i.test(e.message)) throw e;
+    }
+    if (Date.now() > end) throw new Error(`timed out after ${timeout} ms waiting for ${what}`);
+    await page.waitForTimeout(100);
+  }
+}
+
 // The release a built site's worker stores.
 const releaseOf = (folder) => /const kRelease = '([0-9a-f]+)';/.exec(fs.readFileSync(path.join(folder, 'sw.js'), 'utf8'))[1];
 
@@ -126,7 +141,7 @@ test('a new release is taken whole at the visit after it is found, and one caugh
       page = await visit();
       // The install fails, and with it the update: the reason is the worker's to tell.
       await page.evaluate(async () => (await navigator.serviceWorker.ready).update().catch((e) => e.message));
-      await waitFor(page, async () => {
+      await until(page, async () => {
         const r = await navigator.serviceWorker.getRegistration();
         return !r.installing && !r.waiting;
       }, 'the half release to be turned down');
@@ -141,13 +156,25 @@ test('a new release is taken whole at the visit after it is found, and one caugh
       assert.notEqual(second, first);
       page = await visit();
       await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
-      await waitFor(page, async () => (await navigator.serviceWorker.getRegistration()).waiting, 'the new release to be stored');
+      await until(page, async () => (await navigator.serviceWorker.getRegistration()).waiting, 'the new release to be stored');
       assert.equal(await marked(page), false, 'the open page keeps its release');
       await page.close();
 
-      // The next visit is the new release's, and the old store has gone.
+      // With no page of the old release open, the new one takes over and the old store goes.
+      // Asked of the site's workers themselves, as no page is open.
+      const only = JSON.stringify([`kobaru-${second}`]);
+      const end = Date.now() + 30_000;
+      for (;;) {
+        const answers = await Promise.all(context.serviceWorkers().map((worker) =>
+          worker.evaluate(() => caches.keys()).catch((e) => `${worker.url()}: ${e.message}`)));
+        if (answers.some((names) => JSON.stringify(names) === only)) break;
+        if (Date.now() > end) throw new Error(`timed out after 30000 ms waiting for the old store to go: ${JSON.stringify(answers)}`);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+
+      // The next visit is the new release's.
       page = await visit();
-      await waitFor(page, async () => (await caches.keys()).length === 1 && (await fetch('help/index.htm').then((r) => r.text())).includes('release-b'),
+      await until(page, async () => (await caches.keys()).length === 1 && (await fetch('help/index.htm').then((r) => r.text())).includes('release-b'),
         'the new release at the next visit');
       assert.deepEqual(await page.evaluate(() => caches.keys()), [`kobaru-${second}`]);
       assert.deepEqual(faults.flat(), []);
