@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// kobaru.png, the program icon: a gavel coming down over a car, on a rounded tile. Built for
-// 48 px, so shapes are few and bold.
+// kobaru.png, the program icon: a gavel coming down over a car, on a rounded tile. Designed at
+// 48 px, so shapes are few and bold; the larger sizes that menus, software centres and the
+// browser edition's home-screen icon want (icons/kobaru-SIZE.png) are the same drawing scaled, as
+// its shapes are paths.
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -9,6 +11,9 @@
 namespace kobaru::assetgen {
 
 namespace {
+
+// The build lists the sizes, for it installs them.
+constexpr int kIconSizes[] = {KOBARU_ICON_SIZES};
 
 void drawGavel(QPainter& p) {
   const QColor orange(0xff, 0x8c, 0x1a);
@@ -29,14 +34,14 @@ void drawGavel(QPainter& p) {
   p.restore();
 }
 
-}  // namespace
-
-bool writeIcon(const QDir& out) {
-  QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+QImage drawIcon(int size) {
+  constexpr double kDesigned = 48;
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient tile(0, 0, 0, 48);
+  p.scale(size / kDesigned, size / kDesigned);
+  QLinearGradient tile(0, 0, 0, kDesigned);
   tile.setColorAt(0, QColor(0x1c, 0x33, 0x80));
   tile.setColorAt(1, QColor(0x08, 0x10, 0x38));
   p.setPen(QPen(QColor(0x5a, 0x78, 0xd0), 1));
@@ -48,7 +53,18 @@ bool writeIcon(const QDir& out) {
   p.drawPath(carSilhouette(Body::Hatchback, QPointF(6, 42), 36.0 / carLength(Body::Hatchback)));
   drawGavel(p);
   p.end();
-  return writeImage(out, QStringLiteral("kobaru.png"), image);
+  return image;
+}
+
+}  // namespace
+
+bool writeIcon(const QDir& out) {
+  if (!writeImage(out, QStringLiteral("kobaru.png"), drawIcon(48))) return false;
+  for (const int size : kIconSizes) {
+    if (!writeImage(out, QStringLiteral("icons/kobaru-%1.png").arg(size), drawIcon(size)))
+      return false;
+  }
+  return true;
 }
 
 }  // namespace kobaru::assetgen

@@ -92,6 +92,34 @@ class TestAssets : public QObject {
                            << QRect(0, 0, 176, 34) << 110;
     QTest::newRow("icon") << "kobaru.png" << QByteArray("png") << QSize(48, 48) << true << QRect()
                           << 0;
+    for (const int size : {KOBARU_ICON_SIZES}) {
+      const QString file = QStringLiteral("icons/kobaru-%1.png").arg(size);
+      QTest::newRow(qPrintable(file))
+          << file << QByteArray("png") << QSize(size, size) << true << QRect() << 0;
+    }
+  }
+
+  // The larger icons are the same drawing as the 48 px one, not another picture.
+  void iconSizesAgree() {
+    const QImage designed = QImage(kAssets.filePath(QStringLiteral("kobaru.png")))
+                                .convertToFormat(QImage::Format_ARGB32);
+    for (const int size : {KOBARU_ICON_SIZES}) {
+      const QImage scaled =
+          QImage(kAssets.filePath(QStringLiteral("icons/kobaru-%1.png").arg(size)))
+              .scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+              .convertToFormat(QImage::Format_ARGB32);
+      qint64 diff = 0;
+      for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+          const QRgb a = designed.pixel(x, y);
+          const QRgb b = scaled.pixel(x, y);
+          diff += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                  std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+        }
+      // On average a few levels a channel: edges smoothed differently, never another shape.
+      QVERIFY2(diff < 48 * 48 * 4 * 8,
+               qPrintable(QString::number(size) + ": " + QString::number(diff)));
+    }
   }
 
   void picture() {

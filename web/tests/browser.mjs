@@ -44,6 +44,16 @@ export async function launch(options = {}) {
   };
 }
 
+// Runs `body` with the context of a browser launched with `options`, and closes it afterwards.
+export async function withBrowser(options, body) {
+  const browser = await launch(options);
+  try {
+    await body(browser.context);
+  } finally {
+    await browser.close();
+  }
+}
+
 // What a page did that it must not: console errors, uncaught exceptions, and requests for
 // anything but the site's own files.
 export function watch(page, origin) {

@@ -20,8 +20,10 @@ const kTypes = {
   '.wav': 'audio/wav',
   '.woff2': 'font/woff2',
   '.txt': 'text/plain; charset=utf-8',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
 };
-const kCompressed = new Set(['.html', '.htm', '.css', '.js', '.mjs', '.wasm', '.txt']);
+const kCompressed = new Set(['.html', '.htm', '.css', '.js', '.mjs', '.wasm', '.txt', '.json', '.webmanifest']);
 
 export const kSite = process.env.KOBARU_SITE ?? path.resolve(fileURLToPath(new URL('.', import.meta.url)), '../../build-web/site');
 

@@ -26,7 +26,7 @@ export async function waitFor(page, fn, what, arg = undefined, timeout = 30_000)
   try {
     return await page.waitForFunction(fn, arg, { timeout, polling: 50 });
   } catch (e) {
-    throw new Error(`timed out after ${timeout} ms waiting for ${what}: ${e.message.split('\n')[0]}`);
+    throw new Error(`timed out after ${timeout} ms waiting for ${what}: ${e.message.split('\n')[0]}`, { cause: e });
   }
 }
 

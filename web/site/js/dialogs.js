@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // The program's messages as modal dialogs in the page: the text, the title, the icon and an OK
 // button. While one is open, nothing behind it can be reached.
 
@@ -15,7 +16,13 @@ const kIcons = {
 
 let serial = 0;
 
-// Resolves when the trainee has closed the message.
+/**
+ * Resolves when the trainee has closed the message.
+ * @param {string} text
+ * @param {string} title
+ * @param {string} icon 'information' or 'warning' (any other shows the first)
+ * @returns {Promise<void>}
+ */
 export function showMessage(text, title, icon) {
   const id = `message-${++serial}`;
   const modal = document.createElement('div');
@@ -31,11 +38,11 @@ export function showMessage(text, title, icon) {
   modal.dataset.icon = icon;
 
   // Everything else is out of reach of the keyboard and the pointer until the message is closed.
-  const behind = [...document.body.children].filter((el) => !el.inert);
+  const behind = /** @type {HTMLElement[]} */ ([...document.body.children]).filter((el) => !el.inert);
   for (const el of behind) el.inert = true;
-  const focusBefore = document.activeElement;
+  const focusBefore = /** @type {HTMLElement | null} */ (document.activeElement);
   document.body.append(modal);
-  const ok = modal.querySelector('.ok');
+  const ok = /** @type {HTMLButtonElement} */ (modal.querySelector('.ok'));
   ok.focus();
 
   return new Promise((resolve) => {

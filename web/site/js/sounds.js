@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // The three cues and the beep through Web Audio. Browsers let a page sound only after the
 // trainee has touched it, so the first press or key unlocks the sound; cues asked for before that
 // are silent, as on a computer without a sound device.
@@ -9,8 +10,11 @@ const kBeepSeconds = 0.12;
 const kBeepVolume = 0.12;
 
 export class Sounds {
+  /** @type {AudioContext | null} */
   #context = null;
-  #buffers = new Map(); // path -> Promise of an AudioBuffer, or of null for a missing file
+  /** @type {Map<string, Promise<AudioBuffer | null>>} path -> the cue, or null for a missing file */
+  #buffers = new Map();
+  /** @type {{ source?: AudioBufferSourceNode } | null} */
   #playing = null;
 
   constructor() {
@@ -27,31 +31,46 @@ export class Sounds {
     for (const cue of kCues) this.#buffer(`./${cue}`);
   }
 
+  // A cue the site does not have stays silent, as on the desktop; one that cannot be fetched or
+  // decoded too, and says why.
+  /** @param {string} path */
   #buffer(path) {
     if (!this.#buffers.has(path)) {
-      const context = this.#context;
+      const context = /** @type {AudioContext} */ (this.#context);
       this.#buffers.set(
         path,
         fetch(path)
-          .then((r) => (r.ok ? r.arrayBuffer() : null))
+          .then((r) => {
+            if (r.ok) return r.arrayBuffer();
+            console.warn(`The cue ${path} is not on the site (${r.status}): it stays silent`);
+            return null;
+          })
           .then((bytes) => (bytes ? context.decodeAudioData(bytes) : null))
-          .catch(() => null),
+          .catch((e) => {
+            console.error(`Loading the cue ${path}:`, e);
+            return null;
+          }),
       );
     }
-    return this.#buffers.get(path);
+    return /** @type {Promise<AudioBuffer | null>} */ (this.#buffers.get(path));
   }
 
-  // Starts the cue at once; a new cue replaces one still playing. A missing file plays nothing.
+  /**
+   * Starts the cue at once; a new cue replaces one still playing. A missing file plays nothing.
+   * @param {string} path
+   */
   play(path) {
     if (!this.#context) return;
     this.#stop();
+    /** @type {{ source?: AudioBufferSourceNode }} */
     const request = {};
     this.#playing = request;
     this.#buffer(path).then((buffer) => {
       if (!buffer || this.#playing !== request) return;
-      const source = this.#context.createBufferSource();
+      const context = /** @type {AudioContext} */ (this.#context);
+      const source = context.createBufferSource();
       source.buffer = buffer;
-      source.connect(this.#context.destination);
+      source.connect(context.destination);
       source.start();
       request.source = source;
     });

@@ -1,20 +1,56 @@
 // SPDX-License-Identifier: MIT
+// @ts-check
 // A window of its own size over the page, with its caption bar: it opens centred and can be
-// dragged by the bar; the close box unloads it.
+// dragged by the bar; the close box unloads it. It never reaches past the viewport: the
+// stylesheet keeps it no larger, and its place is kept inside when dragged or when the viewport
+// shrinks, so its caption bar and close box stay within reach.
 
 export class FramedWindow {
+  /** @type {HTMLDivElement} */
+  element;
+  #keepInside = () => this.moveTo(this.element.offsetLeft, this.element.offsetTop);
+
+  /**
+   * @param {string} name the window's name (its `data-window`)
+   * @param {string} caption the caption bar's text, also the window's accessible name
+   * @param {() => void} onClose run by the close box
+   */
   constructor(name, caption, onClose) {
-    const { element, centre } = framed(name, caption, onClose);
-    this.element = element;
-    this.centre = centre;
+    this.element = framed(name, caption, onClose, (left, top) => this.moveTo(left, top));
+    window.addEventListener('resize', this.#keepInside);
+  }
+
+  /** Once its content is in: centred in the viewport. */
+  centre() {
+    const { clientWidth, clientHeight } = document.documentElement;
+    this.moveTo((clientWidth - this.element.offsetWidth) / 2, (clientHeight - this.element.offsetHeight) / 2);
+  }
+
+  /**
+   * Places the window's top left corner at `left`, `top`, or as near as keeps it whole within the
+   * viewport.
+   * @param {number} left
+   * @param {number} top
+   */
+  moveTo(left, top) {
+    const within = (at, size, room) => Math.round(Math.max(0, Math.min(at, room - size)));
+    this.element.style.left = `${within(left, this.element.offsetWidth, document.documentElement.clientWidth)}px`;
+    this.element.style.top = `${within(top, this.element.offsetHeight, document.documentElement.clientHeight)}px`;
   }
 
   destroy() {
+    window.removeEventListener('resize', this.#keepInside);
     this.element.remove();
   }
 }
 
-function framed(name, caption, onClose) {
+/**
+ * @param {string} name
+ * @param {string} caption
+ * @param {() => void} onClose
+ * @param {(left: number, top: number) => void} moveTo
+ */
+function framed(name, caption, onClose, moveTo) {
   const element = document.createElement('div');
   element.className = 'window';
   element.dataset.window = name;
@@ -35,6 +71,7 @@ function framed(name, caption, onClose) {
   bar.append(title, close);
   element.append(bar);
 
+  /** @type {{ x: number, y: number, id: number } | null} */
   let drag = null;
   bar.addEventListener('pointerdown', (e) => {
     if (e.target === close) return;
@@ -42,19 +79,9 @@ function framed(name, caption, onClose) {
     bar.setPointerCapture(e.pointerId);
   });
   bar.addEventListener('pointermove', (e) => {
-    if (!drag || drag.id !== e.pointerId) return;
-    const left = Math.min(Math.max(e.clientX - drag.x, 0), window.innerWidth - 40);
-    const top = Math.min(Math.max(e.clientY - drag.y, 0), window.innerHeight - 26);
-    element.style.left = `${left}px`;
-    element.style.top = `${top}px`;
+    if (drag && drag.id === e.pointerId) moveTo(e.clientX - drag.x, e.clientY - drag.y);
   });
   bar.addEventListener('pointerup', () => (drag = null));
   bar.addEventListener('pointercancel', () => (drag = null));
-
-  // Once its content is in: centred in the viewport.
-  const centre = () => {
-    element.style.left = `${Math.max(0, (window.innerWidth - element.offsetWidth) / 2)}px`;
-    element.style.top = `${Math.max(0, (window.innerHeight - element.offsetHeight) / 2)}px`;
-  };
-  return { element, centre };
+  return element;
 }

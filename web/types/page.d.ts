@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+// What the page adds to the browser's globals.
+
+interface Window {
+  /** With ?seed=N: the events delivered to the board, and its virtual time. */
+  kobaruReplay?: { events: object[]; now: () => number };
+}
