@@ -7,7 +7,6 @@ namespace kobaru {
 namespace {
 
 constexpr int kSecond = 1000;
-constexpr int kDigitRefreshMs = 80;
 
 // The digit for the seconds counted: 3, 2, 1, then nothing.
 const char* countdownDigit(int counted) {
@@ -21,8 +20,8 @@ void Form1::nokorikaisi() {
   ketteikaisuu = 0;
   Timer6.setEnabled(true);
   Timer6.setInterval(kSecond);
+  // Only switched on: a second start leaves the digit's 80 ms period running where it was.
   Timer7.setEnabled(true);
-  Timer7.setInterval(kDigitRefreshMs);
   nokori.visible = nokori2.visible = hojonasi == 0;
   nokori2.text = "3";
 }

@@ -39,7 +39,10 @@ void Form1::Command24_Click() {
 void Form1::Timer12_Timer() {
   ++tenmetukaisuu;
   if (tenmetukaisuu < kLightTicks) {
-    lightSellOutSign();
+    // The light phase lights the sign alone: the start sign below keeps what it shows.
+    Label13.backColor = kRed;
+    Label13.foreColor = kWhite;
+    urikiri2.visible = true;
   } else if (tenmetukaisuu < kCycleTicks) {
     ++tenmetukaisuu;
     darken(Label13);

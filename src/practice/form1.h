@@ -300,6 +300,7 @@ class Form1 {
   void allTimersOff();
   // The reset shared by the opening and the forced stop.
   void reset();
+  // Shows the car picture of that number from the program's gazou folder (gazoubangou, gazou).
   void loadLotPicture(int number);
   void showOperatorPanel();
   void commonStart();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "practice/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <ios>
 #include <limits>
 #include <locale>
@@ -123,6 +125,30 @@ std::string positional(Decimal d) {
   return "0." + std::string(fraction - d.digits.size(), '0') + d.digits;
 }
 
+// Whole numbers up to here are exact doubles, and ten times them stays exact as well.
+constexpr double kLargestExactTenths = 1e14;
+
+// The decimal digits of n, exactly and alike on every target.
+std::string digitsOf(std::uint64_t n) {
+  char buffer[24];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, n).ptr);
+}
+
+// The value as a whole number of tenths, when it is one: every price a lot can reach. The nearest
+// double to a decimal of one place reads back from that decimal, so its text is written from the
+// whole number directly, without the general formatting.
+bool wholeTenths(double value, std::int64_t& tenths) {
+  if (!(std::fabs(value) < kLargestExactTenths)) return false;
+  const double scaled = std::nearbyint(value * 10);
+  if (scaled / 10 != value) return false;
+  tenths = static_cast<std::int64_t>(scaled);
+  return true;
+}
+
+std::uint64_t magnitude(std::int64_t n) {
+  return n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+}
+
 }  // namespace
 
 double numericValue(std::string_view text) {
@@ -153,6 +179,15 @@ double numericValue(std::string_view text) {
 }
 
 std::string priceText(double value) {
+  if (std::int64_t tenths; wholeTenths(value, tenths)) {
+    if (tenths == 0) return ".0";  // also for -0
+    const std::uint64_t m = magnitude(tenths);
+    std::string text = tenths < 0 ? "-" : "";
+    if (m >= 10) text += digitsOf(m / 10);
+    text += '.';
+    text += static_cast<char>('0' + m % 10);
+    return text;
+  }
   std::string text = written(value, std::ios_base::fixed, 1);
   if (text == "-0.0") return ".0";
   const std::size_t digits = text[0] == '-' ? 1 : 0;
@@ -163,6 +198,15 @@ std::string priceText(double value) {
 std::string numberText(double value) {
   if (value == 0) return "0";  // also for -0
   if (!std::isfinite(value)) return written(value, std::ios_base::fixed, 0);
+  if (std::int64_t tenths; wholeTenths(value, tenths)) {
+    const std::uint64_t m = magnitude(tenths);
+    std::string text = tenths < 0 ? "-" + digitsOf(m / 10) : digitsOf(m / 10);
+    if (m % 10 != 0) {
+      text += '.';
+      text += static_cast<char>('0' + m % 10);
+    }
+    return text;
+  }
   // A whole number is written out exactly, every digit of it, as printf writes it.
   if (value == std::trunc(value)) return written(value, std::ios_base::fixed, 0);
   const std::string text = positional(shortest(std::fabs(value)));

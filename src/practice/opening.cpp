@@ -53,7 +53,8 @@ void Form1::reset() {
   rakusatuwav = apppath + "rakusatu.wav";
   nagarewav = apppath + "nagare.wav";
 
-  // The generator is seeded once from the system's entropy; no re-seeding is needed.
+  // The first car's picture. (The random source needs no seeding here: it was seeded once, when
+  // the program started.)
   loadLotPicture(kFirstLotPicture);
 
   jiseri.caption = "次競り車表示中";

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace kobaru {
 
@@ -34,6 +36,11 @@ class Timer {
       : scheduler_(&scheduler), number_(number), onTick_(std::move(onTick)) {}
   bool ticking() const { return enabled_ && interval_ > 0; }
   void restartPeriod();
+  // Ticks first: the earlier due time, and of two alike the lower number.
+  bool before(const Timer& other) const {
+    return due_ < other.due_ || (due_ == other.due_ && number_ < other.number_);
+  }
+  static constexpr std::size_t kNotQueued = static_cast<std::size_t>(-1);
 
   Scheduler* scheduler_;
   int number_;
@@ -41,6 +48,7 @@ class Timer {
   bool enabled_ = false;
   int interval_ = 0;
   std::int64_t due_ = 0;
+  std::size_t slot_ = kNotQueued;  // its place in the scheduler's queue
 };
 
 // Virtual time in whole milliseconds. Nothing happens between calls of advance(), so tests step
@@ -63,9 +71,18 @@ class Scheduler {
   std::optional<std::int64_t> nextDue() const;
 
  private:
-  Timer* nextTimerDueBy(std::int64_t limit);
+  friend class Timer;
+  // Puts the timer where its due time belongs in the queue, or takes it out when it no longer
+  // ticks; called whenever its state or due time changes.
+  void requeue(Timer& t);
+  void place(std::size_t slot, Timer* t);
+  void siftUp(std::size_t slot);
+  void siftDown(std::size_t slot);
 
   std::deque<Timer> timers_;  // a deque keeps every Timer& valid as timers are added
+  // The ticking timers as a binary heap, the next to tick on top: the next tick is found without
+  // looking at every timer, which matters as it is asked for on every tick.
+  std::vector<Timer*> queue_;
   std::int64_t now_ = 0;
 };
 

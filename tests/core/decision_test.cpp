@@ -171,6 +171,20 @@ TEST(Countdown, CountsThreeTwoOneThenAwards) {
   EXPECT_EQ(lastLine(f), "自分落札  20.3");
 }
 
+// A second start of the countdown leaves the digit's period where it was: its next refresh
+// comes 80 ms after the first start, not 80 ms after the second.
+TEST(Countdown, ASecondStartKeepsTheDigitsPeriod) {
+  SoldOut s(true);
+  Form1& f = s.f;
+  f.modo = 2;
+  f.nokorikaisi();
+  f.scheduler.advance(40);
+  f.nokorikaisi();
+  f.nokori2.text.clear();
+  f.scheduler.advance(40);
+  EXPECT_EQ(f.nokori2.text, "3");
+}
+
 TEST(Countdown, ARaiseAtOnePutsItBackToThree) {
   SoldOut s(true);
   Form1& f = s.f;

@@ -31,16 +31,17 @@ TEST_F(HandlerTable, NamesButtonsAndEntriesOfTheScreen) {
   }
 }
 
-TEST_F(HandlerTable, TheBidButtonIsHeldAndTheRightOnlyPressedAndReleased) {
+TEST_F(HandlerTable, TheBidButtonIsClickedAndHeldTheContinuousRaiseOnlyHeld) {
   const ButtonHandlers* bid = buttonHandlers("Command12");
   ASSERT_NE(bid, nullptr);
   EXPECT_EQ(bid->click, &Form1::Command12_Click);
   EXPECT_EQ(bid->mouseDown, &Form1::Command12_MouseDown);
   EXPECT_EQ(bid->mouseUp, &Form1::Command12_MouseUp);
-  const ButtonHandlers* right = buttonHandlers("Command13");
-  ASSERT_NE(right, nullptr);
-  EXPECT_EQ(right->click, nullptr);
-  EXPECT_EQ(right->mouseDown, &Form1::Command13_MouseDown);
+  const ButtonHandlers* raise = buttonHandlers("Command13");  // the operator's continuous raise
+  ASSERT_NE(raise, nullptr);
+  EXPECT_EQ(raise->click, nullptr);
+  EXPECT_EQ(raise->mouseDown, &Form1::Command13_MouseDown);
+  EXPECT_EQ(raise->mouseUp, &Form1::Command13_MouseUp);
 }
 
 TEST_F(HandlerTable, ElementsWithoutHandlersAreNotFound) {

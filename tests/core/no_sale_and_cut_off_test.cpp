@@ -173,10 +173,13 @@ TEST(CutOff, TheSignBlinksElevenTicksLitAndFiveDark) {
   Form1& f = s.f;
   s.startLot("200");
   f.Command24_Click();
+  // The blink is the sign's alone: the start sign below keeps what it shows through it.
+  f.sutato2.visible = true;
   std::string phases;
   for (int tick = 0; tick < 33; ++tick) {
     f.scheduler.advance(80);
     phases += f.Label13.backColor == kRed && f.urikiri2.visible ? 'L' : 'D';
+    EXPECT_TRUE(f.sutato2.visible) << "tick " << tick;
   }
   EXPECT_EQ(phases,
             "LLLLLLLLLLLDDDDD"

@@ -190,6 +190,28 @@ TEST(Numbers, AgreeWithTheStandardLibrarysConversions) {
     ASSERT_EQ(numericValue(std::string(buf, end)), v) << std::string(buf, end);
   }
 }
+
+// Every price a lot can reach is a whole number of tenths, and those are written by a path of
+// their own: it agrees with the conversions over the board's range and at the path's edges.
+TEST(Numbers, WriteEveryTenthAsTheStandardLibraryDoes) {
+  std::vector<std::int64_t> tenths;
+  for (std::int64_t m = -20000; m <= 120000; ++m) tenths.push_back(m);
+  for (std::int64_t m : {999999999999999LL, 1000000000000000LL, 1000000000000001LL,
+                         -999999999999999LL, 123456789012345LL})
+    tenths.push_back(m);
+  for (std::int64_t m : tenths) {
+    const double v = static_cast<double>(m) / 10;
+    char buf[400];
+    auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed).ptr;
+    ASSERT_EQ(numberText(v), (v == 0 ? std::string("0") : std::string(buf, end))) << m;
+    end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1).ptr;
+    std::string price(buf, end);
+    if (price == "-0.0") price = ".0";
+    const std::size_t sign = price[0] == '-' ? 1 : 0;
+    if (price.compare(sign, 2, "0.") == 0) price.erase(sign, 1);
+    ASSERT_EQ(priceText(v), price) << m;
+  }
+}
 #endif
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -140,6 +142,103 @@ TEST(Scheduler, NegativeAndHugeAdvancesAreDefined) {
   a.setEnabled(true);
   t.s.advance(1000);
   EXPECT_TRUE(t.log.empty());
+}
+
+// The rule of the ticks read plainly: every timer looked at for each tick.
+class PlainScheduler {
+ public:
+  struct Timer {
+    bool on = false;
+    int interval = 0;
+    std::int64_t due = 0;
+  };
+  explicit PlainScheduler(int timers) : timers_(timers) {}
+  std::int64_t now() const { return now_; }
+  void setEnabled(int i, bool on) {
+    if (on && !timers_[i].on) timers_[i].due = now_ + timers_[i].interval;
+    timers_[i].on = on;
+  }
+  void setInterval(int i, int ms) {
+    timers_[i].interval = ms;
+    timers_[i].due = now_ + ms;
+  }
+  template <typename OnTick>
+  void advance(std::int64_t ms, OnTick onTick) {
+    const std::int64_t target = now_ + ms;
+    for (;;) {
+      int next = -1;
+      for (int i = 0; i < static_cast<int>(timers_.size()); ++i) {
+        const Timer& t = timers_[i];
+        if (t.on && t.interval > 0 && t.due <= target && (next < 0 || t.due < timers_[next].due))
+          next = i;
+      }
+      if (next < 0) break;
+      now_ = timers_[next].due;
+      timers_[next].due += timers_[next].interval;
+      onTick(next);
+    }
+    now_ = target;
+  }
+
+ private:
+  std::vector<Timer> timers_;
+  std::int64_t now_ = 0;
+};
+
+// Many timers switching one another on and off and changing their intervals, from their own ticks
+// and between advances: the ticks come as the plain reading of the rule gives them.
+TEST(Scheduler, KeepsItsOrderThroughRandomChanges) {
+  constexpr int kTimers = 12;
+  std::mt19937 draws(7);
+  std::vector<int> plan(30000);  // the changes, drawn once: which timer, what, which interval
+  for (int& p : plan) p = static_cast<int>(draws() % 997);
+
+  // Plays the plan on either scheduler and logs its ticks.
+  const auto play = [&](auto& enable, auto& setInterval, auto& advance, auto& now) {
+    std::vector<std::string> log;
+    std::size_t at = 0;
+    const auto change = [&] {
+      const int which = plan[at++ % plan.size()] % kTimers;
+      const int what = plan[at++ % plan.size()] % 4;
+      const int interval = plan[at++ % plan.size()] % 90;
+      if (what == 0) enable(which, true);
+      if (what == 1) enable(which, false);
+      if (what == 2) setInterval(which, interval);
+    };
+    const auto onTick = [&](int which) {
+      log.push_back(std::to_string(which + 1) + "@" + std::to_string(now()));
+      change();
+    };
+    for (int round = 0; round < 400; ++round) {
+      for (int k = 0; k < 3; ++k) change();
+      advance(1 + plan[at++ % plan.size()] % 200, onTick);
+    }
+    return log;
+  };
+
+  PlainScheduler plain(kTimers);
+  auto plainEnable = [&](int i, bool on) { plain.setEnabled(i, on); };
+  auto plainInterval = [&](int i, int ms) { plain.setInterval(i, ms); };
+  auto plainAdvance = [&](std::int64_t ms, auto& onTick) { plain.advance(ms, onTick); };
+  auto plainNow = [&] { return plain.now(); };
+  const std::vector<std::string> expected =
+      play(plainEnable, plainInterval, plainAdvance, plainNow);
+
+  Scheduler s;
+  std::function<void(int)> tick;
+  std::vector<Timer*> timers;
+  for (int i = 0; i < kTimers; ++i) timers.push_back(&s.add(i + 1, [&, i] { tick(i); }));
+  auto enable = [&](int i, bool on) { timers[i]->setEnabled(on); };
+  auto interval = [&](int i, int ms) { timers[i]->setInterval(ms); };
+  auto advance = [&](std::int64_t ms, auto& onTick) {
+    tick = onTick;
+    s.advance(ms);
+  };
+  auto now = [&] { return s.now(); };
+  const std::vector<std::string> fired = play(enable, interval, advance, now);
+
+  ASSERT_GT(expected.size(), 1000u);
+  EXPECT_EQ(fired, expected);
 }
 
 }  // namespace
