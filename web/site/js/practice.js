@@ -244,6 +244,8 @@ export class PracticeScreen {
 
   #focusedName() {
     const active = document.activeElement;
-    return active && this.element.contains(active) ? (active.dataset.name ?? '') : '';
+    return active instanceof HTMLElement && this.element.contains(active)
+      ? (active.dataset.name ?? '')
+      : '';
   }
 }
