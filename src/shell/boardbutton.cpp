@@ -17,21 +17,12 @@ void BoardButton::apply(const Button& button) {
 
 void BoardButton::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  if (held_ != Qt::NoButton) return;  // a second button while one is held adds nothing
-  held_ = e->button();
-  setFocus(Qt::MouseFocusReason);
-  setDown(true);
-  emit mouseDown();
+  emit pointerDown(static_cast<int>(e->button()), e->button() == Qt::LeftButton);
 }
 
 void BoardButton::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
-  if (e->button() != held_) return;
-  held_ = Qt::NoButton;
-  setDown(false);
-  const bool over = rect().contains(e->position().toPoint());
-  emit mouseUp();
-  if (over && e->button() == Qt::LeftButton) emit activated();
+  emit pointerUp(static_cast<int>(e->button()), rect().contains(e->position().toPoint()));
 }
 
 // The button stays down while held, wherever the pointer goes: leaving it is not a release.
@@ -44,31 +35,41 @@ void BoardButton::mouseDoubleClickEvent(QMouseEvent* e) {
   mousePressEvent(e);
 }
 
-void BoardButton::keyPressEvent(QKeyEvent* e) {
+namespace {
+
+// Space and Enter (either Enter key) as the session names them; 0 for any other key.
+int sessionKey(const QKeyEvent* e) {
   switch (e->key()) {
     case Qt::Key_Space:
-      if (!e->isAutoRepeat()) spaceDown_ = true;
-      e->accept();
-      return;
+      return ' ';
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      e->accept();
-      if (!e->isAutoRepeat()) emit activated();
-      return;
+      return '\r';
     default:
-      FlatButton::keyPressEvent(e);
+      return 0;
   }
 }
 
+}  // namespace
+
+void BoardButton::keyPressEvent(QKeyEvent* e) {
+  const int key = sessionKey(e);
+  if (!key) {
+    FlatButton::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  emit keyDown(key, e->isAutoRepeat());
+}
+
 void BoardButton::keyReleaseEvent(QKeyEvent* e) {
-  if (e->key() != Qt::Key_Space) {
+  const int key = sessionKey(e);
+  if (!key) {
     FlatButton::keyReleaseEvent(e);
     return;
   }
   e->accept();
-  if (e->isAutoRepeat() || !spaceDown_) return;
-  spaceDown_ = false;
-  emit activated();
+  emit keyUp(key, e->isAutoRepeat());
 }
 
 }  // namespace kobaru

@@ -6,10 +6,9 @@
 
 namespace kobaru {
 
-// A button of the practice screen. Unlike a plain push button it reports the press and the
-// release of any mouse button (the release goes to the pressed button wherever the pointer is
-// then), and the click only after the primary button is released over it; Space or Enter on the
-// focused button gives the click alone. The trainee's bid button depends on exactly this.
+// A button of the practice screen. It reports the hand raw (any mouse button's press, its
+// release wherever the pointer is then, Space and Enter going down and up) and leaves the press,
+// release and click to the session; it is drawn down while the session says it is held.
 class BoardButton : public FlatButton {
   Q_OBJECT
 
@@ -18,9 +17,10 @@ class BoardButton : public FlatButton {
   void apply(const Button& button);
 
  signals:
-  void mouseDown();
-  void mouseUp();
-  void activated();  // the click
+  void pointerDown(int pointer, bool primary);
+  void pointerUp(int pointer, bool over);
+  void keyDown(int key, bool repeat);  // ' ' or '\r'
+  void keyUp(int key, bool repeat);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
@@ -29,10 +29,6 @@ class BoardButton : public FlatButton {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
-
- private:
-  Qt::MouseButton held_ = Qt::NoButton;
-  bool spaceDown_ = false;
 };
 
 }  // namespace kobaru

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "presentation/twips.h"
 #include "shell/style.h"
 
 namespace kobaru {
@@ -13,8 +14,10 @@ BoardLabel::BoardLabel(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void BoardLabel::apply(const Label& label) {
-  label_ = label;
+void BoardLabel::apply(const DisplayedElement& label) {
+  label_ = std::get<Label>(label.state);
+  wholeLines_ = label.wholeLines;
+  aroundBox_ = label.aroundBox;
   update();
 }
 
@@ -24,17 +27,7 @@ void BoardLabel::magnify(const View& view) {
   update();
 }
 
-void BoardLabel::leaveRoom(int left, int right) {
-  roomLeft_ = left;
-  roomRight_ = right;
-  update();
-}
-
 namespace {
-
-bool isBlank(QChar c) {
-  return c == QChar(u' ') || c == QChar(0x3000);
-}
 
 // Draws `text` from `from`, condensed across when it is wider than `to` - `from` allows.
 void drawFitted(QPainter& p, const QString& text, double from, double to, double height) {
@@ -49,14 +42,11 @@ void drawFitted(QPainter& p, const QString& text, double from, double to, double
 
 }  // namespace
 
-void BoardLabel::paintAroundRoom(QPainter& p, const QString& caption) {
-  qsizetype start = 0;
-  while (start < caption.size() && !isBlank(caption[start])) ++start;
-  qsizetype end = start;
-  while (end < caption.size() && isBlank(caption[end])) ++end;
-  const double left = roomLeft_ / 15.0 * factor_, right = roomRight_ / 15.0 * factor_;
-  drawFitted(p, caption.left(start), 0, left, height());
-  drawFitted(p, caption.mid(end), right, width(), height());
+void BoardLabel::paintAroundBox(QPainter& p, const CaptionAroundBox& around) {
+  const double left = double(around.left) / kTwipsPerPixel * factor_;
+  const double right = double(around.right) / kTwipsPerPixel * factor_;
+  drawFitted(p, toQString(around.before), 0, left, height());
+  drawFitted(p, toQString(around.after), right, width(), height());
 }
 
 void BoardLabel::paintEvent(QPaintEvent*) {
@@ -68,16 +58,12 @@ void BoardLabel::paintEvent(QPaintEvent*) {
   const QFont font = this->font();
   p.setFont(font);
   p.setPen(toQColor(label_.foreColor));
-  if (roomLeft_ != roomRight_) {
-    paintAroundRoom(p, toQString(label_.caption));
+  if (aroundBox_) {
+    paintAroundBox(p, *aroundBox_);
     return;
   }
-  // A caption wider than its label wraps; of the wrapped lines, only those that (nearly) fit are
-  // shown after the first, so no sliver of a line peeks out below.
-  const int lineHeight = QFontMetrics(font).lineSpacing();
-  const int wholeLines = (height() + lineHeight / 4) / lineHeight;
-  p.setClipRect(0, 0, width(),
-                wholeLines > 0 ? std::min(height(), wholeLines * lineHeight) : height());
+  const int lines = wholeLines_ * QFontMetrics(font).lineSpacing();
+  p.setClipRect(0, 0, width(), wholeLines_ > 0 ? std::min(height(), lines) : height());
   p.drawText(rect(), int(toQAlignment(label_.alignment) | Qt::AlignTop | Qt::TextWordWrap),
              toQString(label_.caption));
 }

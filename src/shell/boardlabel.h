@@ -5,7 +5,7 @@
 
 class QPainter;
 
-#include "practice/elements.h"
+#include "presentation/displayed_element.h"
 #include "presentation/magnification.h"
 
 namespace kobaru {
@@ -15,21 +15,18 @@ namespace kobaru {
 class BoardLabel : public QWidget {
  public:
   explicit BoardLabel(QWidget* parent);
-  void apply(const Label& label);
+  void apply(const DisplayedElement& label);
   void magnify(const View& view);
-  // A box lies over the caption's blanks, from `left` to `right` (twips from the label's left
-  // edge): the words before the blanks end where the box begins and those after begin where it
-  // ends, each condensed if it would not fit its side.
-  void leaveRoom(int left, int right);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  void paintAroundRoom(QPainter& p, const QString& caption);
+  void paintAroundBox(QPainter& p, const CaptionAroundBox& around);
   Label label_;
+  int wholeLines_ = 0;
+  std::optional<CaptionAroundBox> aroundBox_;
   double factor_ = 1;
-  int roomLeft_ = 0, roomRight_ = 0;  // no room when equal
 };
 
 }  // namespace kobaru

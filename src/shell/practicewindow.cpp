@@ -3,9 +3,8 @@
 
 #include <QApplication>
 
-#include "presentation/accessible_names.h"
-#include "presentation/caption_rooms.h"
-#include "practice/handlers.h"
+#include "presentation/practice_screen.h"
+#include "presentation/twips.h"
 #include "shell/boardbox.h"
 #include "shell/boardbutton.h"
 #include "shell/boardentry.h"
@@ -17,158 +16,183 @@
 
 namespace kobaru {
 
-// One element and its widget, with the element as last drawn, so only changes reach Qt.
-struct PracticeWindow::View {
-  virtual ~View() = default;
-  virtual void sync(const kobaru::View& view) = 0;
-  // Puts the widget at the element's place and size as the view shows them.
-  virtual void place(const kobaru::View& view) = 0;
-  Element* element = nullptr;
+// One element's widget, with the element as last shown, to place it again when the window's
+// magnification changes.
+struct PracticeWindow::ElementWidget {
+  virtual ~ElementWidget() = default;
+  virtual void show(const DisplayedElement& d, const View& view) = 0;
+  virtual void place(const View& view) = 0;
+  std::string name;
   QWidget* widget = nullptr;
 };
 
 namespace {
 
 template <typename Model, typename Widget>
-struct ViewOf : PracticeWindow::View {
-  ViewOf(Model& m, Widget* w, const kobaru::View& view) : model(m), shown(m) {
-    element = &m;
+struct WidgetOf : PracticeWindow::ElementWidget {
+  WidgetOf(const DisplayedElement& d, Widget* w, const View& view) {
+    name = d.element().name;
     widget = w;
-    w->setObjectName(toQString(m.name));
-    w->apply(m);
-    place(view);
+    w->setObjectName(toQString(name));
+    show(d, view);
   }
-  void sync(const kobaru::View& view) override {
-    if (model == shown) return;
-    static_cast<Widget*>(widget)->apply(model);
-    place(view);
-    shown = model;
-  }
-  void place(const kobaru::View& view) override {
+  void show(const DisplayedElement& d, const View& view) override {
+    shown = d;
     auto* w = static_cast<Widget*>(widget);
+    if constexpr (requires { w->apply(d); }) {
+      w->apply(d);
+    } else {
+      w->apply(std::get<Model>(d.state));
+    }
+    place(view);
+  }
+  void place(const View& view) override {
+    auto* w = static_cast<Widget*>(widget);
+    const Model& model = std::get<Model>(shown.state);
     if constexpr (requires { w->magnify(view); }) w->magnify(view);
     if (model.kind != Kind::Line) w->setGeometry(magnifiedRect(model, view));
     if constexpr (requires { model.font; }) w->setFont(toQFont(model.font, view.factor));
     w->setVisible(model.visible);
-    w->setAccessibleName(toQString(accessibleName(model)));
+    w->setAccessibleName(toQString(shown.accessibleName));
   }
-  Model& model;
-  Model shown;
+  DisplayedElement shown;
 };
+
+template <typename Model, typename Widget>
+std::unique_ptr<PracticeWindow::ElementWidget> widgetOf(const DisplayedElement& d, QWidget* parent,
+                                                        const View& view) {
+  return std::make_unique<WidgetOf<Model, Widget>>(d, new Widget(parent), view);
+}
+
+Input named(InputKind kind, const std::string& name) {
+  Input in;
+  in.kind = kind;
+  in.name = name;
+  return in;
+}
 
 }  // namespace
 
 PracticeWindow::PracticeWindow(Host& host, Rnd rnd)
-    : form_(host, std::move(rnd)),
-      driver_(
-          form_.scheduler, [this] { wake(); }, TimerDriver::steadyClock()) {
+    : host_(host),
+      driver_([this] { send(named(InputKind::Tick, {})); }, TimerDriver::steadyClock()),
+      session_(host, std::move(rnd), driver_.now()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Kobaru v1.01 - Tessaly"));
+  setWindowTitle(toQString(kPracticeScreen.caption));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
   setPalette(pal);
-  view_ = viewOf(kDesignedWidth, kDesignedHeight, QSize(kDesignedWidth / 15, kDesignedHeight / 15));
-  resize(kDesignedWidth / 15, kDesignedHeight / 15);
+  const QSize designed(kPracticeScreen.width / kTwipsPerPixel,
+                       kPracticeScreen.height / kTwipsPerPixel);
+  view_ = viewOf(kPracticeScreen.width, kPracticeScreen.height, designed);
+  resize(designed);
   build();
-  leaveRoomsInCaptions();
-  connectHandlers();
-  driver_.rearm();
+  connectInput();
 }
 
-PracticeWindow::~PracticeWindow() = default;
+// The widgets go after the session, and their focus with them: nothing may reach it then.
+PracticeWindow::~PracticeWindow() {
+  disconnect(focusWatch_);
+}
 
 void PracticeWindow::build() {
-  for (Element* e : form_.elements()) {
-    switch (e->kind) {
+  for (const DisplayedElement& d : session_.all()) {
+    const Element& e = d.element();
+    switch (e.kind) {
       case Kind::Picture:
-        views_.push_back(std::make_unique<ViewOf<Picture, BoardPicture>>(
-            static_cast<Picture&>(*e), new BoardPicture(this), view_));
+        widgets_.push_back(widgetOf<Picture, BoardPicture>(d, this, view_));
         break;
       case Kind::Line:
-        views_.push_back(std::make_unique<ViewOf<Line, BoardLine>>(static_cast<Line&>(*e),
-                                                                   new BoardLine(this), view_));
+        widgets_.push_back(widgetOf<Line, BoardLine>(d, this, view_));
         break;
       case Kind::Label:
-        views_.push_back(std::make_unique<ViewOf<Label, BoardLabel>>(static_cast<Label&>(*e),
-                                                                     new BoardLabel(this), view_));
+        widgets_.push_back(widgetOf<Label, BoardLabel>(d, this, view_));
         break;
       case Kind::TextBox: {
-        auto& box = static_cast<TextBox&>(*e);
+        const auto& box = static_cast<const TextBox&>(e);
         if (box.multiLine) {
-          views_.push_back(
-              std::make_unique<ViewOf<TextBox, RecordBox>>(box, new RecordBox(this), view_));
+          widgets_.push_back(widgetOf<TextBox, RecordBox>(d, this, view_));
         } else if (!box.locked) {
-          // An entry the trainee types into: what is typed goes into the form at once.
-          auto* entry = new BoardEntry(this);
-          auto view = std::make_unique<ViewOf<TextBox, BoardEntry>>(box, entry, view_);
-          connect(entry, &QLineEdit::textEdited, this, [v = view.get()](const QString& text) {
-            v->model.text = v->shown.text = text.toStdString();
-          });
-          views_.push_back(std::move(view));
+          widgets_.push_back(widgetOf<TextBox, BoardEntry>(d, this, view_));
         } else {
-          views_.push_back(
-              std::make_unique<ViewOf<TextBox, BoardBox>>(box, new BoardBox(this), view_));
+          widgets_.push_back(widgetOf<TextBox, BoardBox>(d, this, view_));
         }
         break;
       }
       case Kind::Button:
-        views_.push_back(std::make_unique<ViewOf<Button, BoardButton>>(
-            static_cast<Button&>(*e), new BoardButton(this), view_));
+        widgets_.push_back(widgetOf<Button, BoardButton>(d, this, view_));
         break;
     }
   }
 }
 
-void PracticeWindow::leaveRoomsInCaptions() {
-  for (const CaptionRoom& room : kCaptionRooms) {
-    const Element* label = form_.element(room.label);
-    const Element* box = form_.element(room.box);
-    static_cast<BoardLabel*>(widget(room.label))
-        ->leaveRoom(box->left - label->left, box->left + box->width - label->left);
+void PracticeWindow::connectInput() {
+  for (const auto& w : widgets_) {
+    const std::string name = w->name;
+    if (auto* b = qobject_cast<BoardButton*>(w->widget)) {
+      connect(b, &BoardButton::pointerDown, this, [this, name](int pointer, bool primary) {
+        Input in = named(InputKind::ButtonDown, name);
+        in.pointer = pointer;
+        in.primary = primary;
+        send(in);
+      });
+      connect(b, &BoardButton::pointerUp, this, [this, name](int pointer, bool over) {
+        Input in = named(InputKind::ButtonUp, name);
+        in.pointer = pointer;
+        in.over = over;
+        send(in);
+      });
+      const auto key = [this, name](InputKind kind) {
+        return [this, name, kind](int k, bool repeat) {
+          Input in = named(kind, name);
+          in.key = static_cast<char32_t>(k);
+          in.repeat = repeat;
+          send(in);
+        };
+      };
+      connect(b, &BoardButton::keyDown, this, key(InputKind::KeyDown));
+      connect(b, &BoardButton::keyUp, this, key(InputKind::KeyUp));
+    } else if (auto* entry = qobject_cast<BoardEntry*>(w->widget)) {
+      connect(entry, &BoardEntry::keyTyped, this, [this, name](char32_t k) {
+        Input in = named(InputKind::EntryKey, name);
+        in.key = k;
+        send(in);
+      });
+      connect(entry, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        Input in = named(InputKind::EntryText, name);
+        in.text = text.toStdString();
+        send(in);
+      });
+      connect(entry, &BoardEntry::clickedInto, this,
+              [this, name] { send(named(InputKind::EntryClick, name)); });
+    }
   }
+  // The handlers see where the keyboard focus is.
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    std::string name;
+    for (const auto& w : widgets_)
+      if (w->widget == now) name = w->name;
+    send(named(InputKind::Focus, name));
+  });
 }
 
 void PracticeWindow::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  const kobaru::View view = viewOf(kDesignedWidth, kDesignedHeight, size());
+  const View view = viewOf(kPracticeScreen.width, kPracticeScreen.height, size());
   if (view == view_) return;
   view_ = view;
-  for (const auto& v : views_) v->place(view_);
-}
-
-void PracticeWindow::connectHandlers() {
-  for (const ButtonHandlers& h : buttonHandlers()) {
-    BoardButton* b = button(h.name);
-    Q_ASSERT(b);
-    const auto bind = [this](void (Form1::*handler)()) {
-      return [this, handler] { deliver([this, handler] { (form_.*handler)(); }); };
-    };
-    if (h.click) connect(b, &BoardButton::activated, this, bind(h.click));
-    if (h.mouseDown) connect(b, &BoardButton::mouseDown, this, bind(h.mouseDown));
-    if (h.mouseUp) connect(b, &BoardButton::mouseUp, this, bind(h.mouseUp));
-  }
-  for (const EntryHandlers& h : entryHandlers()) {
-    auto* entry = qobject_cast<BoardEntry*>(widget(h.name));
-    Q_ASSERT(entry);
-    if (h.keyPress)
-      connect(entry, &BoardEntry::keyTyped, this, [this, handler = h.keyPress](char32_t key) {
-        deliver([this, handler, key] { (form_.*handler)(key); });
-      });
-    if (h.click)
-      connect(entry, &BoardEntry::clickedInto, this,
-              [this, handler = h.click] { deliver([this, handler] { (form_.*handler)(); }); });
-  }
+  for (const auto& w : widgets_) w->place(view_);
 }
 
 void PracticeWindow::load() {
-  deliver([this] { form_.Form_Load(); });
+  send(named(InputKind::Load, {}));
 }
 
 QWidget* PracticeWindow::widget(std::string_view name) const {
-  for (const auto& v : views_)
-    if (v->element->name == name) return v->widget;
+  for (const auto& w : widgets_)
+    if (w->name == name) return w->widget;
   return nullptr;
 }
 
@@ -176,28 +200,34 @@ BoardButton* PracticeWindow::button(std::string_view name) const {
   return qobject_cast<BoardButton*>(widget(name));
 }
 
-void PracticeWindow::deliver(const std::function<void()>& handler) {
-  if (busy_) return;
-  busy_ = true;
-  // The handlers see where the trainee's focus is, and may move it.
-  form_.focus = nullptr;
-  for (const auto& v : views_)
-    if (v->widget == focusWidget()) form_.focus = v->element;
-  Element* const focusBefore = form_.focus;
-  driver_.catchUp();
-  handler();
-  busy_ = false;
-  sync();
-  if (form_.focus != focusBefore && form_.focus) widget(form_.focus->name)->setFocus();
-  driver_.rearm();
+void PracticeWindow::deliver(const std::function<void()>& action) {
+  apply(session_.run([&action](Form1&) { action(); }, driver_.now()));
 }
 
-void PracticeWindow::wake() {
-  deliver([] {});
+void PracticeWindow::send(const Input& in) {
+  apply(session_.input(in, driver_.now()));
 }
 
-void PracticeWindow::sync() {
-  for (const auto& v : views_) v->sync(view_);
+void PracticeWindow::apply(const Reply& reply) {
+  for (const Effect& effect : reply.effects) {
+    // A message returns once closed; the session then goes on with the rest of the event.
+    perform(effect, host_);
+    if (effect.kind == EffectKind::Message) {
+      send(named(InputKind::MessageClosed, {}));
+      return;
+    }
+  }
+  for (const DisplayedElement& d : reply.changes)
+    for (const auto& w : widgets_)
+      if (w->name == d.element().name) w->show(d, view_);
+  if (reply.focus)
+    if (QWidget* w = widget(*reply.focus)) w->setFocus();
+  if (reply.held != held_) {
+    if (BoardButton* b = button(held_)) b->setDown(false);
+    held_ = reply.held;
+    if (BoardButton* b = button(held_)) b->setDown(true);
+  }
+  driver_.sleep(reply.sleep);
 }
 
 }  // namespace kobaru

@@ -4,60 +4,58 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "practice/form1.h"
 #include "presentation/magnification.h"
+#include "session/practice_session.h"
 #include "shell/timerdriver.h"
 
 namespace kobaru {
 
 class BoardButton;
-class BoardEntry;
 
 // The Qt face of the practice screen: one widget per element of the form, placed and painted as
-// the element says. Every event goes to the form's handler, then the view copies what changed.
+// the session shows it. The widgets forward the trainee's hand raw to the session; what the
+// session returns is done here: the platform's effects, the changed elements, the focus and the
+// next wake-up.
 class PracticeWindow : public QWidget {
  public:
   PracticeWindow(Host& host, Rnd rnd);
   ~PracticeWindow() override;
 
-  Form1& form() { return form_; }
+  Form1& form() { return session_.form(); }
   // Runs the form's opening handler.
   void load();
   QWidget* widget(std::string_view name) const;
   BoardButton* button(std::string_view name) const;
 
-  // Runs one event of the screen: the ticks due before it first, then the handler, then the
-  // view catches up. Nothing nests: while a handler runs, or a message it opened is shown,
-  // further ticks and events wait.
-  void deliver(const std::function<void()>& handler);
+  // Runs `action` on the form as one event of the screen; for tests and tools.
+  void deliver(const std::function<void()>& action);
 
-  // One element and its widget (defined with the view code).
-  struct View;
-
-  // The designed client area in twips, shown magnified to fit the window and centred on black.
-  static constexpr int kDesignedWidth = 11895;
-  static constexpr int kDesignedHeight = 8700;
   // How the designed area is shown in the window now.
-  const kobaru::View& view() const { return view_; }
+  const View& view() const { return view_; }
+
+  // The widget drawing one element.
+  struct ElementWidget;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
 
  private:
   void build();
-  void leaveRoomsInCaptions();
-  void connectHandlers();
-  void sync();
-  void wake();
+  void connectInput();
+  void send(const Input& in);
+  void apply(const Reply& reply);
 
-  Form1 form_;
+  Host& host_;
   TimerDriver driver_;
-  kobaru::View view_;
-  std::vector<std::unique_ptr<View>> views_;
-  bool busy_ = false;
+  PracticeSession session_;
+  View view_;
+  std::vector<std::unique_ptr<ElementWidget>> widgets_;
+  std::string held_;  // the button drawn down
+  QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace kobaru

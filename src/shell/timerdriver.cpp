@@ -12,21 +12,16 @@ TimerDriver::WallClock TimerDriver::steadyClock() {
   return [started] { return started->elapsed(); };
 }
 
-TimerDriver::TimerDriver(Scheduler& scheduler, std::function<void()> onWake, WallClock wallClock)
-    : wallClock_(std::move(wallClock)), follower_(scheduler, wallClock_()) {
+TimerDriver::TimerDriver(std::function<void()> onWake, WallClock wallClock)
+    : wallClock_(std::move(wallClock)) {
   wake_.setSingleShot(true);
   wake_.setTimerType(Qt::PreciseTimer);
   connect(&wake_, &QTimer::timeout, this, std::move(onWake));
 }
 
-void TimerDriver::catchUp() {
-  follower_.catchUp(wallClock_());
-}
-
-void TimerDriver::rearm() {
-  const auto wait = follower_.wait(wallClock_());
-  if (wait) {
-    wake_.start(static_cast<int>(*wait));
+void TimerDriver::sleep(std::optional<std::int64_t> ms) {
+  if (ms) {
+    wake_.start(static_cast<int>(*ms));
   } else {
     wake_.stop();
   }

@@ -5,14 +5,12 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
-
-#include "practice/clock_follower.h"
-#include "practice/scheduler.h"
+#include <optional>
 
 namespace kobaru {
 
-// Runs the screen's virtual clock on the wall clock: one precise timer sleeps until the next tick
-// falls due, then the clock follower runs every tick due up to the wall clock.
+// The session's wake-ups on the desktop: the monotonic wall clock it runs on, and one precise
+// timer that sleeps as long as the session says.
 class TimerDriver : public QObject {
  public:
   // Monotonic milliseconds.
@@ -20,17 +18,14 @@ class TimerDriver : public QObject {
   // The system's monotonic clock.
   static WallClock steadyClock();
 
-  // `onWake` runs when a tick may be due; it calls catchUp() inside the screen's event guard.
-  TimerDriver(Scheduler& scheduler, std::function<void()> onWake, WallClock wallClock);
+  TimerDriver(std::function<void()> onWake, WallClock wallClock);
 
-  // Runs every tick due up to now.
-  void catchUp();
-  // Sleeps until the next tick; call after every event, since handlers switch timers.
-  void rearm();
+  std::int64_t now() const { return wallClock_(); }
+  // Wakes after `ms`; nothing: no wake-up until the next sleep.
+  void sleep(std::optional<std::int64_t> ms);
 
  private:
   WallClock wallClock_;
-  ClockFollower follower_;
   QTimer wake_{this};
 };
 

@@ -287,16 +287,21 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(f.syuppin.text, std::string("1002"));
   }
 
-  // Press, release wherever the pointer is, click only for the primary button released over
-  // the button; the keyboard gives the click alone.
-  void buttonsDeliverPressReleaseAndClickInOrder() {
+  // The buttons forward the hand raw: any mouse button's press and its release with whether the
+  // pointer is over the button, Space and Enter down and up; the session makes gestures of it.
+  void buttonsForwardTheHandRaw() {
     PracticeWindow w(host_, scripted({0.5}));
     w.show();
     BoardButton* b = w.button("Command12");
     QStringList events;
-    connect(b, &BoardButton::mouseDown, [&] { events << "down"; });
-    connect(b, &BoardButton::mouseUp, [&] { events << "up"; });
-    connect(b, &BoardButton::activated, [&] { events << "click"; });
+    connect(b, &BoardButton::pointerDown, [&](int pointer, bool primary) {
+      events << QString("down %1%2").arg(pointer).arg(primary ? " primary" : "");
+    });
+    connect(b, &BoardButton::pointerUp, [&](int pointer, bool over) {
+      events << QString("up %1%2").arg(pointer).arg(over ? " over" : "");
+    });
+    connect(b, &BoardButton::keyDown, [&](int key, bool) { events << QString("key %1").arg(key); });
+    connect(b, &BoardButton::keyUp, [&](int key, bool) { events << QString("keyup %1").arg(key); });
     const QPoint inside = b->rect().center();
     const QPoint outside = b->rect().bottomRight() + QPoint(40, 40);
 
@@ -308,35 +313,42 @@ class PracticeWindowTest : public QObject {
     const Case cases[] = {
         {"click",
          [&] { QTest::mouseClick(b, Qt::LeftButton, {}, inside); },
-         {"down", "up", "click"}},
+         {"down 1 primary", "up 1 over"}},
         {"release outside",
          [&] {
            QTest::mousePress(b, Qt::LeftButton, {}, inside);
            QTest::mouseMove(b, outside);
            QTest::mouseRelease(b, Qt::LeftButton, {}, outside);
          },
-         {"down", "up"}},
+         {"down 1 primary", "up 1"}},
         {"right button",
          [&] { QTest::mouseClick(b, Qt::RightButton, {}, inside); },
-         {"down", "up"}},
+         {"down 2", "up 2 over"}},
         {"space",
          [&] {
            b->setFocus();
            QTest::keyClick(b, Qt::Key_Space);
          },
-         {"click"}},
+         {"key 32", "keyup 32"}},
         {"enter",
          [&] {
            b->setFocus();
-           QTest::keyClick(b, Qt::Key_Return);
+           QTest::keyClick(b, Qt::Key_Enter);
          },
-         {"click"}},
+         {"key 13", "keyup 13"}},
     };
     for (const Case& c : cases) {
       events.clear();
       c.act();
-      QVERIFY2(events == c.expected, qPrintable(QString("%1: %2").arg(c.name, events.join(' '))));
+      QVERIFY2(events == c.expected, qPrintable(QString("%1: %2").arg(c.name, events.join(", "))));
     }
+    // Held down, the bid button is drawn down, and only while held.
+    QTest::mousePress(b, Qt::LeftButton, {}, inside);
+    QVERIFY(b->isDown());
+    QTest::mousePress(w.button("Command13"), Qt::LeftButton);  // a second button adds nothing
+    QVERIFY(!w.button("Command13")->isDown());
+    QTest::mouseRelease(b, Qt::LeftButton, {}, outside);
+    QVERIFY(!b->isDown());
   }
 };
 

@@ -6,72 +6,28 @@
 
 using namespace kobaru;
 
-// The driver on a scripted wall clock: it runs what is due at each wake and sleeps exactly until
-// the next tick. The catch-up rule itself is tested with the core's clock follower.
+// The driver sleeps exactly as long as the session says, on a precise single-shot timer, and
+// not at all when told nothing. What the session asks for is tested with the core.
 class TimerDriverTest : public QObject {
   Q_OBJECT
 
-  struct Rig {
-    Scheduler scheduler;
-    std::int64_t wall = 10'000;  // a monotonic clock starts anywhere
-    int ticks = 0;
-    int wakes = 0;
-    TimerDriver driver{scheduler,
-                       [this] {
-                         ++wakes;
-                         driver.catchUp();
-                         driver.rearm();
-                       },
-                       [this] { return wall; }};
-    QTimer* sleep = driver.findChild<QTimer*>();
-    Rig() {
-      Timer& t = scheduler.add(1, [this] { ++ticks; });
-      t.setInterval(50);
-      t.setEnabled(true);
-      driver.rearm();
-    }
-  };
-
  private slots:
-  void ticksFollowTheWallClock() {
-    Rig r;
-    r.wall += 525;
-    r.driver.catchUp();
-    QCOMPARE(r.ticks, 10);
-    r.driver.rearm();
-    QCOMPARE(r.sleep->interval(), 25);
-  }
-
-  void aLongPauseIsNotReplayed() {
-    Rig r;
-    r.wall += 2000;  // a suspended machine, say
-    r.driver.catchUp();
-    QCOMPARE(r.ticks, 1);
-    r.wall += 100;
-    r.driver.catchUp();
-    QCOMPARE(r.ticks, 3);
-  }
-
-  void sleepsUntilTheNextTickAndWakesWhenItIsDue() {
-    Rig r;
-    QVERIFY(r.sleep->isActive());
-    QVERIFY(r.sleep->isSingleShot());
-    QCOMPARE(r.sleep->timerType(), Qt::PreciseTimer);
-    QCOMPARE(r.sleep->interval(), 50);
-    r.wall += 60;  // overdue: the driver wakes at once
-    r.driver.rearm();
-    QCOMPARE(r.sleep->interval(), 0);
-    QTRY_COMPARE(r.wakes, 1);
-    QCOMPARE(r.ticks, 1);
-    QCOMPARE(r.sleep->interval(), 40);
-  }
-
-  void sleepsForNothingWhileNoTimerTicks() {
-    Scheduler scheduler;
-    TimerDriver driver(
-        scheduler, [] {}, [] { return std::int64_t{0}; });
-    driver.rearm();
-    QVERIFY(!driver.findChild<QTimer*>()->isActive());
+  void sleepsAsToldAndWakesOnce() {
+    int wakes = 0;
+    TimerDriver driver([&] { ++wakes; }, [] { return std::int64_t{10'000}; });
+    auto* timer = driver.findChild<QTimer*>();
+    QCOMPARE(driver.now(), 10'000);
+    driver.sleep(50);
+    QVERIFY(timer->isActive());
+    QVERIFY(timer->isSingleShot());
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QCOMPARE(timer->interval(), 50);
+    driver.sleep(0);  // due already: at once
+    QTRY_COMPARE(wakes, 1);
+    QVERIFY(!timer->isActive());
+    driver.sleep(40);
+    driver.sleep(std::nullopt);
+    QVERIFY(!timer->isActive());
   }
 };
 

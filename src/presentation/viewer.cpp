@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "presentation/viewer.h"
+
+#include "practice/form1.h"
+
+namespace kobaru {
+
+Viewer::Viewer(const Form1& form) : form_(form) {
+  shown_.reserve(form.elements().size());
+  for (const Element* e : form.elements()) shown_.push_back(displayed(*e, form));
+}
+
+std::vector<DisplayedElement> Viewer::all() {
+  const auto& elements = form_.elements();
+  for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = displayed(*elements[i], form_);
+  return shown_;
+}
+
+std::vector<DisplayedElement> Viewer::changes() {
+  std::vector<DisplayedElement> changed;
+  const auto& elements = form_.elements();
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    DisplayedElement now = displayed(*elements[i], form_);
+    if (now == shown_[i]) continue;
+    shown_[i] = now;
+    changed.push_back(std::move(now));
+  }
+  return changed;
+}
+
+void Viewer::typed(const TextBox& box) {
+  const auto& elements = form_.elements();
+  for (std::size_t i = 0; i < elements.size(); ++i)
+    if (elements[i] == &box) shown_[i] = displayed(box, form_);
+}
+
+}  // namespace kobaru
