@@ -22,6 +22,7 @@ EMSCRIPTEN_BINDINGS(kobaru) {
       .field("top", &View::top);
   emscripten::function("fitDesigned", &kobaru::fitDesigned);
   emscripten::constant("kTwipsPerPixel", kobaru::kTwipsPerPixel);
+  emscripten::function("practiceLayout", &kobaru::practiceLayout);
   emscripten::enum_<MenuAction>("MenuAction")
       .value("OpenPractice", MenuAction::OpenPractice)
       .value("ShowHelp", MenuAction::ShowHelp)
@@ -46,21 +47,7 @@ EMSCRIPTEN_BINDINGS(kobaru) {
 
   emscripten::class_<Board>("Board")
       .constructor<emscripten::val, Results&, bool, double, double>()
-      .function("load", &Board::load)
       .function("elements", &Board::elements)
-      .function("changes", &Board::changes)
-      .class_function("buttonEvents", &Board::buttonEvents)
-      .class_function("entryEvents", &Board::entryEvents)
-      .function("press", &Board::press)
-      .function("release", &Board::release)
-      .function("click", &Board::click)
-      .function("keyPress", &Board::keyPress)
-      .function("entryClick", &Board::entryClick)
-      .function("typed", &Board::typed)
-      .function("setFocus", &Board::setFocus)
-      .function("focus", &Board::focus)
-      .function("tick", &Board::tick)
-      .function("wait", &Board::wait)
-      .function("resumeAfterPause", &Board::resumeAfterPause)
+      .function("input", &Board::input)
       .function("now", &Board::now);
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "element_state.h"
 
-#include "presentation/accessible_names.h"
-
 namespace kobaru {
 
 namespace {
@@ -71,27 +69,6 @@ void addLine(val& s, const Line& l) {
   s.set("borderWidth", l.borderWidth);
 }
 
-template <typename T>
-T copyOf(const Element& e) {
-  return static_cast<const T&>(e);
-}
-
-std::variant<Label, Button, TextBox, Picture, Line> snapshot(const Element& e) {
-  switch (e.kind) {
-    case Kind::Label:
-      return copyOf<Label>(e);
-    case Kind::Button:
-      return copyOf<Button>(e);
-    case Kind::TextBox:
-      return copyOf<TextBox>(e);
-    case Kind::Picture:
-      return copyOf<Picture>(e);
-    case Kind::Line:
-      break;
-  }
-  return copyOf<Line>(e);
-}
-
 }  // namespace
 
 emscripten::val fontOf(const Font& f) {
@@ -106,7 +83,8 @@ val alignmentOf(Align a) {
   return nameOf(kAlignments, a);
 }
 
-val stateOf(const Element& e) {
+val stateOf(const DisplayedElement& d) {
+  const Element& e = d.element();
   val s = val::object();
   s.set("name", e.name);
   s.set("kind", nameOf(kKinds, e.kind));
@@ -115,7 +93,16 @@ val stateOf(const Element& e) {
   s.set("width", e.width);
   s.set("height", e.height);
   s.set("visible", e.visible);
-  s.set("accessibleName", accessibleName(e));
+  s.set("accessibleName", d.accessibleName);
+  s.set("wholeLines", d.wholeLines);
+  if (d.aroundBox) {
+    val around = val::object();
+    around.set("before", d.aroundBox->before);
+    around.set("after", d.aroundBox->after);
+    around.set("left", d.aroundBox->left);
+    around.set("right", d.aroundBox->right);
+    s.set("aroundBox", around);
+  }
   switch (e.kind) {
     case Kind::Label:
       addLabel(s, static_cast<const Label&>(e));
@@ -134,24 +121,6 @@ val stateOf(const Element& e) {
       break;
   }
   return s;
-}
-
-ShownElement::ShownElement(Element& e) : element_(e), shown_(snapshot(e)) {}
-
-bool ShownElement::refresh() {
-  return std::visit(
-      [this](auto& shown) {
-        using T = std::decay_t<decltype(shown)>;
-        const T& now = static_cast<const T&>(element_);
-        if (now == shown) return false;
-        shown = now;
-        return true;
-      },
-      shown_);
-}
-
-void ShownElement::typed(const std::string& text) {
-  if (auto* box = std::get_if<TextBox>(&shown_)) box->text = text;
 }
 
 }  // namespace kobaru

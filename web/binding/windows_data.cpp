@@ -9,6 +9,7 @@
 #include "presentation/about_layout.h"
 #include "presentation/help_window.h"
 #include "presentation/launcher_layout.h"
+#include "presentation/practice_screen.h"
 #include "utf8.h"
 
 namespace kobaru {
@@ -67,6 +68,14 @@ val aboutLayout() {
   texts.set("close", utf8(kAbout.close));
   texts.set("width", kAbout.width);
   return texts;
+}
+
+val practiceLayout() {
+  val layout = val::object();
+  layout.set("caption", utf8(kPracticeScreen.caption));
+  layout.set("width", kPracticeScreen.width);
+  layout.set("height", kPracticeScreen.height);
+  return layout;
 }
 
 val helpLayout() {

@@ -45,7 +45,7 @@ export async function screenshot(page, name) {
   await page.screenshot({ path: path.join(kScreenshots, `${name}.png`) });
 }
 
-// The board's virtual time and its record, read together; the events delivered so far.
+// The board's virtual time and its record, read together; the inputs sent so far.
 export async function snapshot(page) {
   return page.evaluate(() => ({
     t: window.kobaruReplay.now(),
@@ -54,11 +54,16 @@ export async function snapshot(page) {
   }));
 }
 
-// The record the core itself leaves for the same seed and the same events at the same times.
+// The record the core itself leaves for the same seed and the same inputs at the same times.
 export function replayed(seed, events, t) {
-  const text = [...events, { kind: 'at', name: '', t }]
-    .map((e) => [e.t, e.kind, e.name, e.detail ?? ''].join('\t'))
-    .join('\n');
+  const bit = (flag, absent) => ((flag ?? absent) ? '1' : '0');
+  const escaped = (text) => (text ?? '').replace(/\\/g, '\\\\').replace(/\t/g, '\\t').replace(/\n/g, '\\n');
+  const text = [
+    ...events.map(({ input: i, t: at }) =>
+      [at, i.kind, i.name ?? '', i.pointer ?? 0, bit(i.primary, true), bit(i.over, true), bit(i.repeat, false), i.key ?? 0, escaped(i.text)].join('\t'),
+    ),
+    `${t}\tat`,
+  ].join('\n');
   return execFileSync(kReplay, [String(seed)], { input: `${text}\n`, encoding: 'utf8' });
 }
 

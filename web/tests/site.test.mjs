@@ -165,12 +165,36 @@ test('a manual lot played with the pointer gives the record the core gives for t
       assert.ok(recorded.some((l) => l.includes(label)), `the record holds "${label}":\n${shown.record}`);
     }
     assert.ok(recorded.filter((l) => l.startsWith('ベタ YOU  ')).length === 2, shown.record);
-    // The bid button gave press, release and click where released over it, no click where not,
-    // and the click alone for Space.
-    const bid = shown.events.filter((e) => e.name === 'Command12').map((e) => e.kind);
-    assert.deepEqual(bid, ['press', 'release', 'click', 'press', 'release', 'click', 'press', 'release', 'click']);
-    assert.deepEqual(shown.events.filter((e) => e.name === 'Command1').map((e) => e.kind), ['click']);
+    // The page sent the hand raw: the bid button went down three times (mouse, finger, mouse)
+    // and came up over it but the last time; Space on it, Enter on the start.
+    const sent = (name, kind) => shown.events.filter((e) => e.input.name === name && e.input.kind === kind).map((e) => e.input);
+    assert.equal(sent('Command12', 'buttonDown').length, 3);
+    assert.deepEqual(sent('Command12', 'buttonUp').filter((i) => i.over).length, 2);
+    assert.deepEqual(sent('Command12', 'keyUp').map((i) => i.key), [32]);
+    assert.deepEqual(sent('Command1', 'keyDown').map((i) => i.key), [13]);
     assert.deepEqual(recorded, lines(replayed(seed, shown.events, shown.t)));
+    assert.deepEqual(faults, []);
+  });
+});
+
+test('the captions read around a box show their words on either side of it, units included', async () => {
+  await withBrowser({ viewport: { width: 1600, height: 1170 } }, async (context) => {
+    const { page, faults } = await open(context, site);
+    await openPractice(page);
+    const sides = (name) => page.locator(`[data-window="Form1"] [data-name="${name}"] .around`);
+    for (const [label, box, words] of [
+      ['meyasu', 'meyasugaku', ['落札の目安', '万円']],
+      ['Label8', 'Text7', ['競り速度', '秒']],
+      ['nokori', 'nokori2', ['決定まであと', '秒']],
+    ]) {
+      assert.deepEqual(await sides(label).allTextContents(), words, label);
+      if (!(await element(page, 'Form1', label).isVisible())) continue; // the countdown's, hidden till it runs
+      const [before, after] = [await sides(label).nth(0).boundingBox(), await sides(label).nth(1).boundingBox()];
+      const room = await element(page, 'Form1', box).boundingBox();
+      assert.ok(before.x + before.width <= room.x + 1, `${label}: "${words[0]}" ends where ${box} begins`);
+      assert.ok(Math.abs(after.x - (room.x + room.width)) <= 1, `${label}: "${words[1]}" begins where ${box} ends`);
+    }
+    await screenshot(page, 'practice-captions');
     assert.deepEqual(faults, []);
   });
 });
@@ -327,25 +351,25 @@ test('the results chart draws the core\'s bars for the lots the trainee won', as
       const { useTwipsOf } = await import('./js/magnify.js');
       useTwipsOf(core);
       const results = new core.Results();
-      const host = { playSound() {}, beep() {}, showMessage() {}, closePracticeScreen() {}, showLauncher() {}, showResults() {}, isRegularFile: () => false };
-      const board = new core.Board(host, results, false, 0, 7);
-      board.load(0);
+      const board = new core.Board({ isRegularFile: () => false }, results, false, 0, 7);
       const now = {};
       let confirm = false;
-      const won = () => results.view().rows.filter((cells) => /自分落札|自見切落札/.test(cells[8])).length;
-      for (let step = 1; step <= 120_000 && (step % 200 || won() < 3); step++) {
-        const t = step * 50;
-        board.tick(t);
-        if (step % 15 === 0 && Number(now.Text9) < Number(now.meyasugaku) + 2) {
-          board.press('Command12', t);
-          board.release('Command12', t);
-          board.click('Command12', t);
-        }
-        for (const c of board.changes()) {
+      const send = (input, t) => {
+        for (const c of board.input(input, t).changes) {
           now[c.name] = c.caption ?? c.text;
           if (c.name === 'Command14') confirm = c.backColor === 0xff0000;
         }
-        if (confirm) board.click('Command14', t);
+      };
+      send({ kind: 'load' }, 0);
+      const won = () => results.view().rows.filter((cells) => /自分落札|自見切落札/.test(cells[8])).length;
+      for (let step = 1; step <= 120_000 && (step % 200 || won() < 3); step++) {
+        const t = step * 50;
+        send({ kind: 'tick' }, t);
+        if (step % 15 === 0 && Number(now.Text9) < Number(now.meyasugaku) + 2) {
+          send({ kind: 'buttonDown', name: 'Command12', pointer: 1 }, t);
+          send({ kind: 'buttonUp', name: 'Command12', pointer: 1, over: true }, t);
+        }
+        if (confirm) send({ kind: 'keyDown', name: 'Command14', key: 13 }, t);
       }
       board.delete();
       const win = new ResultsWindow(core, results, () => {});

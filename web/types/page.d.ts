@@ -2,6 +2,6 @@
 // What the page adds to the browser's globals.
 
 interface Window {
-  /** With ?seed=N: the events delivered to the board, and its virtual time. */
+  /** With ?seed=N: the inputs sent to the board, and its virtual time. */
   kobaruReplay?: { events: object[]; now: () => number };
 }

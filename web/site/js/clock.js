@@ -1,62 +1,38 @@
 // SPDX-License-Identifier: MIT
-// The screen's timers on the page's time: one timeout sleeps until the next tick is due, then
-// `wake` runs everything due by then. A hidden tab, whose timeouts the browser slows down, is a
-// pause: the clock stands still from hiding to showing and is not replayed.
+// @ts-check
+// The screen's wake-ups on the page's time: one timeout sleeps as long as the core says, then
+// wakes it with a tick. A hidden tab, whose timeouts the browser slows down, is a pause: the core
+// is told when it begins and ends, and the clock stands still between.
 
 export class Clock {
-  #board;
   #wake;
+  /** @type {ReturnType<typeof setTimeout> | null} */
   #timeout = null;
-  #running = false;
-  #onVisibility = () => this.#visibilityChanged();
+  #onVisibility = () => this.#wake(document.hidden ? 'hidden' : 'shown');
 
-  constructor(board, wake) {
-    this.#board = board;
+  /** @param {(kind: 'tick' | 'hidden' | 'shown') => void} wake sends the core that input */
+  constructor(wake) {
     this.#wake = wake;
     document.addEventListener('visibilitychange', this.#onVisibility);
   }
 
-  // Sleeps until the next tick; called after every event, since handlers switch timers.
-  schedule() {
-    this.#running = true;
-    this.#sleep();
-  }
-
-  // No wake-ups until schedule() is called again.
-  hold() {
-    this.#running = false;
+  /** @param {number} ms until the next tick; below 0 for no wake-up */
+  sleep(ms) {
     this.#cancel();
+    if (ms < 0) return;
+    this.#timeout = setTimeout(() => {
+      this.#timeout = null;
+      this.#wake('tick');
+    }, ms);
   }
 
   stop() {
-    this.hold();
-    document.removeEventListener('visibilitychange', this.#onVisibility);
-  }
-
-  #sleep() {
     this.#cancel();
-    if (!this.#running || document.hidden) return;
-    const wait = this.#board.wait(performance.now());
-    if (wait < 0) return;
-    this.#timeout = setTimeout(() => {
-      this.#timeout = null;
-      this.#wake();
-    }, wait);
+    document.removeEventListener('visibilitychange', this.#onVisibility);
   }
 
   #cancel() {
     if (this.#timeout !== null) clearTimeout(this.#timeout);
     this.#timeout = null;
-  }
-
-  #visibilityChanged() {
-    if (document.hidden) {
-      // The pause begins: what is due by now runs, then nothing until the tab is shown again.
-      if (this.#running) this.#wake();
-      this.#cancel();
-    } else if (this.#running) {
-      this.#board.resumeAfterPause(performance.now());
-      this.#wake();
-    }
   }
 }

@@ -32,26 +32,50 @@ function label(s) {
   return {
     el,
     show(s) {
-      el.textContent = s.caption;
       el.style.color = cssColor(s.foreColor);
       el.style.background = s.transparent ? 'transparent' : cssColor(s.backColor);
       el.style.border = s.border ? '1px solid #808080' : 'none';
       el.style.font = cssFont(s.font);
       el.style.textAlign = s.alignment;
-      clipToWholeLines(el, s);
+      const lineHeight = Math.ceil(fontPixels(s.font) * kLineSpacing);
+      el.style.lineHeight = `${lineHeight}px`;
+      if (s.aroundBox) {
+        showAroundBox(el, s);
+        el.style.clipPath = '';
+        return;
+      }
+      el.textContent = s.caption;
+      // Only the caption's whole lines show, so no sliver of a line peeks out below.
+      const height = pixels(s.height);
+      const shown = s.wholeLines > 0 ? Math.min(height, s.wholeLines * lineHeight) : height;
+      el.style.clipPath = shown < height ? `inset(0 0 ${height - shown}px 0)` : '';
     },
   };
 }
 
-// A caption wider than its label wraps; of the wrapped lines only those that (nearly) fit are
-// shown after the first, so no sliver of a line peeks out below.
-function clipToWholeLines(el, s) {
-  const height = pixels(s.height);
-  const lineHeight = Math.ceil(fontPixels(s.font) * kLineSpacing);
-  el.style.lineHeight = `${lineHeight}px`;
-  const wholeLines = Math.floor((height + lineHeight / 4) / lineHeight);
-  const shown = wholeLines > 0 ? Math.min(height, wholeLines * lineHeight) : height;
-  el.style.clipPath = shown < height ? `inset(0 0 ${height - shown}px 0)` : '';
+let measuring = null;
+
+// How wide `text` is in `font`, in CSS pixels.
+function widthOf(text, font) {
+  measuring ??= document.createElement('canvas').getContext('2d');
+  if (!measuring) return 0;
+  measuring.font = cssFont(font);
+  return measuring.measureText(text).width;
+}
+
+// A caption read around a box lying over its blanks: the words before end where the box begins,
+// those after begin where it ends, each condensed across where it would not fit its side.
+function showAroundBox(el, s) {
+  const { before, after, left, right } = s.aroundBox;
+  const side = (text, from, to) => {
+    const span = created('span', 'around');
+    span.textContent = text;
+    span.style.left = `${from}px`;
+    const natural = widthOf(text, s.font);
+    if (natural > to - from) span.style.transform = `scaleX(${Math.max(0, to - from) / natural})`;
+    return span;
+  };
+  el.replaceChildren(side(before, 0, pixels(left)), side(after, pixels(right), pixels(s.width)));
 }
 
 function button() {

@@ -12,7 +12,7 @@ import { Sounds } from './sounds.js';
 import { Windows } from './windows.js';
 
 // For replaying a session elsewhere: ?seed=N (a whole number above 0) makes the draws the seeded
-// generator's and keeps the events delivered, with the board's virtual time, in
+// generator's and keeps the inputs sent, with the board's virtual time, in
 // window.kobaruReplay. It changes nothing else.
 function seedFromAddress() {
   const seed = Number(new URLSearchParams(location.search).get('seed'));

@@ -1,41 +1,63 @@
 // SPDX-License-Identifier: MIT
-// The practice screen Form1: the core's board drawn as one DOM element per element, fed with the
-// trainee's pointer and keys and with the page's time.
-//
-// Events reach the core one at a time. Whatever the core asks of the platform during a handler
-// (a cue, the beep, a message, the launcher, closing the screen) is done in order once the
-// handler has returned; a message holds everything after it, the board and its clock included,
-// until the trainee closes it, so the screen behaves as on the desktop, where the message box
-// returns only when closed.
+// @ts-check
+// The practice screen Form1: the core's session drawn as one DOM element per element. The page
+// forwards the trainee's hand raw (pointer and keys on the buttons, characters and text in the
+// entries, the focus) and the page's time; the session decides what they mean and returns what
+// to do: the platform's effects in order, the changed elements, the focus and the next wake-up.
+// A message holds the session until the trainee closes it, as on the desktop, where the message
+// box returns only when closed.
 
 import { Clock } from './clock.js';
 import { showMessage } from './dialogs.js';
 import { viewOf } from './elements.js';
 import { magnify } from './magnify.js';
 
-const kDesignedWidth = 11895;
-const kDesignedHeight = 8700;
+/**
+ * @typedef {{ kind: string, name?: string, pointer?: number, primary?: boolean, over?: boolean,
+ *   repeat?: boolean, key?: number, text?: string }} Input the raw input the core takes
+ * @typedef {{ kind: string, path?: string, text?: string, title?: string, icon?: string }} Effect
+ * @typedef {{ effects: Effect[], changes: any[], focus: string | null, held: string,
+ *   sleep: number }} Reply what the core returns for an input
+ */
+
 const kPrimary = 0;
+const kSpace = 32;
+const kEnter = 13;
+const kBackspace = 8;
+
+/** @param {HTMLElement} el @param {PointerEvent} e */
+function over(el, e) {
+  const r = el.getBoundingClientRect();
+  return e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom;
+}
 
 export class PracticeScreen {
   #board;
   #views = new Map(); // name -> view
-  #effects = [];
-  #blocked = false;
   #closed = false;
   #clock;
   #unmagnify;
-  #held = null; // { name, pointerId, button } of the button held down
-  #releaseWhileBlocked = null;
-  #spaceDown = null;
+  #held = '';
+  /** @type {{ input: Input, t: number }[] | null} */
   #log = null;
+  #effects;
 
-  // `core` is the WebAssembly module; `windows` opens and closes the program's windows;
-  // `sounds` plays the cues; `files` holds the site's files, named from its folder; `results`
-  // (the core's Results, which outlive the screen) follow its lots. With a `seed` the draws are the seeded generator's; a `replay`
-  // object then receives every event delivered (in `events`, with the board's virtual time) and
-  // a `now()` that tells that time, so that the session can be replayed elsewhere.
+  /**
+   * @param {object} options
+   * @param {any} options.core the WebAssembly module
+   * @param {any} options.windows opens and closes the program's windows
+   * @param {any} options.sounds plays the cues
+   * @param {Set<string>} options.files the site's files, named from its folder
+   * @param {any} options.results the core's Results, which outlive the screen, follow its lots
+   * @param {boolean} options.firstCopy
+   * @param {number} [options.seed] with a seed the draws are the seeded generator's
+   * @param {{ events: object[], now: () => number } | null} [options.replay] then receives every
+   *   input but the wake-ups (with the board's virtual time) and a `now()` that tells that time,
+   *   so that the session can be replayed elsewhere
+   */
   constructor({ core, windows, sounds, files, results, firstCopy, seed = 0, replay = null }) {
+    const layout = core.practiceLayout();
+    this.caption = layout.caption;
     this.element = document.createElement('div');
     this.element.className = 'screen';
     this.element.dataset.window = 'Form1';
@@ -43,40 +65,39 @@ export class PracticeScreen {
     this.element.setAttribute('aria-label', this.caption);
     this.element.addEventListener('contextmenu', (e) => e.preventDefault());
     if (replay) {
-      this.#log = replay.events;
+      this.#log = /** @type {{ input: Input, t: number }[]} */ (replay.events);
       replay.now = () => (this.#closed ? -1 : this.#board.now());
     }
-
-    const page = {
-      playSound: (path) => this.#effects.push(() => sounds.play(path)),
-      beep: () => this.#effects.push(() => sounds.beep()),
-      showMessage: (text, title, icon) => this.#effects.push(() => showMessage(text, title, icon)),
-      closePracticeScreen: () => this.#effects.push(() => windows.closePractice()),
-      showLauncher: () => this.#effects.push(() => windows.showLauncher()),
-      showResults: () => this.#effects.push(() => windows.showResults()),
-      isRegularFile: (path) => files.has(path.replace(/^\.\//, '')),
+    /** @type {Record<string, (e: Effect) => unknown>} */
+    this.#effects = {
+      sound: (e) => sounds.play(e.path),
+      beep: () => sounds.beep(),
+      message: (e) => showMessage(e.text ?? '', e.title ?? '', e.icon ?? 'information'),
+      closePracticeScreen: () => windows.closePractice(),
+      showLauncher: () => windows.showLauncher(),
+      showResults: () => windows.showResults(),
     };
+
+    const page = { isRegularFile: (/** @type {string} */ path) => files.has(path.replace(/^\.\//, '')) };
     this.#board = new core.Board(page, results, !firstCopy, performance.now(), seed);
     for (const state of this.#board.elements()) {
       const view = viewOf(state);
       this.#views.set(state.name, view);
       this.element.append(view.el);
+      if (state.kind === 'button') this.#bindButton(view.el, state.name);
+      else if (state.kind === 'textbox' && !state.multiLine && !state.locked) this.#bindEntry(view.el, state.name);
     }
-    this.#bind(core.Board.buttonEvents(), core.Board.entryEvents());
-    this.#unmagnify = magnify(core, this.element, kDesignedWidth, kDesignedHeight);
-    this.#clock = new Clock(this.#board, () => this.#run('tick', '', (t) => this.#board.tick(t)));
-  }
-
-  get caption() {
-    return 'Kobaru v1.01 - Tessaly';
+    this.#bindFocus();
+    this.#unmagnify = magnify(core, this.element, layout.width, layout.height);
+    this.#clock = new Clock((kind) => this.#send({ kind }));
   }
 
   // Runs the screen's opening handler; resolves once its messages, if any, are closed.
   load() {
-    return this.#run('load', '', (t) => this.#board.load(t));
+    return this.#send({ kind: 'load' });
   }
 
-  // The screen unloads: every timer stops and the core's board is freed.
+  // The screen unloads: its wake-ups stop and the core's board is freed.
   destroy() {
     if (this.#closed) return;
     this.#closed = true;
@@ -86,166 +107,97 @@ export class PracticeScreen {
     this.#board.delete();
   }
 
-  #bind(buttons, entries) {
-    for (const b of buttons) this.#bindButton(this.#views.get(b.name).el, b);
-    for (const e of entries) this.#bindEntry(this.#views.get(e.name).el, e);
-    // Whatever is typed into any entry goes into the form at once.
-    for (const [name, view] of this.#views) {
-      if (view.el instanceof HTMLInputElement) {
-        view.el.addEventListener('input', () => {
-          this.#record('typed', name, view.el.value);
-          this.#board.typed(name, view.el.value);
-        });
-      }
-    }
-  }
-
-  // Press, release and click as a mouse gives them, for a finger too: the pointer is captured,
-  // so the release reaches the button wherever it happens, and it is a click only when the
-  // primary button is released over the button. Space and Enter give the click alone.
-  #bindButton(el, events) {
-    const name = events.name;
+  // Pointer and keys as they come. The pointer is captured, so its release reaches the button
+  // wherever it happens; a lost capture is a release away from the button.
+  /** @param {HTMLElement} el @param {string} name */
+  #bindButton(el, name) {
     el.addEventListener('pointerdown', (e) => {
       e.preventDefault();
-      if (this.#held || this.#blocked) return; // a second button while one is held adds nothing
-      this.#held = { name, pointerId: e.pointerId, button: e.button };
       el.setPointerCapture(e.pointerId);
-      el.classList.add('down');
-      el.focus({ preventScroll: true });
-      if (events.press) this.#deliver('press', name);
+      this.#send({ kind: 'buttonDown', name, pointer: e.pointerId, primary: e.button === kPrimary });
     });
-    const end = (e, over) => {
-      const held = this.#held;
-      if (!held || held.name !== name || held.pointerId !== e.pointerId) return;
-      this.#held = null;
-      el.classList.remove('down');
-      const click = over && held.button === kPrimary && events.click;
-      if (this.#blocked) {
-        // A message came up while the button was held: the release still ends the hold, once
-        // the message is closed.
-        if (events.release) this.#releaseWhileBlocked = name;
-        return;
-      }
-      if (events.release) this.#deliver('release', name);
-      if (click) this.#deliver('click', name);
-    };
-    el.addEventListener('pointerup', (e) => {
-      const r = el.getBoundingClientRect();
-      end(e, e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom);
-    });
-    el.addEventListener('pointercancel', (e) => end(e, false));
-    el.addEventListener('lostpointercapture', (e) => end(e, false));
-    el.addEventListener('keydown', (e) => {
-      if (e.key === ' ') {
-        e.preventDefault();
-        if (!e.repeat) this.#spaceDown = name;
-      } else if (e.key === 'Enter') {
-        e.preventDefault();
-        if (!e.repeat && events.click) this.#deliver('click', name);
-      }
-    });
-    el.addEventListener('keyup', (e) => {
-      if (e.key !== ' ') return;
+    el.addEventListener('pointerup', (e) => this.#send({ kind: 'buttonUp', name, pointer: e.pointerId, over: over(el, e) }));
+    const lost = (/** @type {PointerEvent} */ e) => this.#send({ kind: 'buttonUp', name, pointer: e.pointerId, over: false });
+    el.addEventListener('pointercancel', lost);
+    el.addEventListener('lostpointercapture', lost);
+    /** @param {string} kind */
+    const key = (kind) => (/** @type {KeyboardEvent} */ e) => {
+      const code = e.key === ' ' ? kSpace : e.key === 'Enter' ? kEnter : 0;
+      if (!code) return;
       e.preventDefault();
-      if (this.#spaceDown !== name) return;
-      this.#spaceDown = null;
-      if (events.click) this.#deliver('click', name);
-    });
-    // A press lost to another window (the focus moving away) does not click later.
-    el.addEventListener('blur', () => {
-      if (this.#spaceDown === name) this.#spaceDown = null;
-    });
-  }
-
-  // The entries' handlers see each character typed (and Backspace), before it lands in the box,
-  // and a click into the box once the pointer is released over it.
-  #bindEntry(el, events) {
-    const name = events.name;
-    if (events.keyPress) {
-      el.addEventListener('keydown', (e) => {
-        if (e.isComposing || e.ctrlKey || e.metaKey || e.altKey) return;
-        const chars = [...e.key];
-        if (chars.length === 1) this.#deliver('key', name, chars[0].codePointAt(0));
-        else if (e.key === 'Backspace') this.#deliver('key', name, 8);
-      });
-    }
-    if (events.click) {
-      el.addEventListener('pointerup', (e) => {
-        const r = el.getBoundingClientRect();
-        const over =
-          e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom;
-        if (over && e.button === kPrimary) this.#deliver('entryClick', name);
-      });
-    }
-  }
-
-  #deliver(kind, name, key) {
-    const board = this.#board;
-    const handlers = {
-      press: (t) => board.press(name, t),
-      release: (t) => board.release(name, t),
-      click: (t) => board.click(name, t),
-      key: (t) => board.keyPress(name, key, t),
-      entryClick: (t) => board.entryClick(name, t),
+      this.#send({ kind, name, key: code, repeat: e.repeat });
     };
-    this.#run(kind, name, handlers[kind], key);
+    el.addEventListener('keydown', key('keyDown'));
+    el.addEventListener('keyup', key('keyUp'));
   }
 
-  #record(kind, name, detail) {
-    this.#log?.push({ kind, name, t: this.#board.now(), ...(detail === undefined ? {} : { detail }) });
+  // Each character typed (and Backspace) before it lands in the box, the text once it has, and
+  // the pointer coming up over the box.
+  /** @param {HTMLElement} el @param {string} name */
+  #bindEntry(el, name) {
+    const input = /** @type {HTMLInputElement} */ (el);
+    el.addEventListener('keydown', (e) => {
+      if (e.isComposing || e.ctrlKey || e.metaKey || e.altKey) return;
+      const chars = [...e.key];
+      if (chars.length === 1) this.#send({ kind: 'entryKey', name, key: chars[0].codePointAt(0) });
+      else if (e.key === 'Backspace') this.#send({ kind: 'entryKey', name, key: kBackspace });
+    });
+    el.addEventListener('input', () => this.#send({ kind: 'entryText', name, text: input.value }));
+    el.addEventListener('pointerup', (e) => this.#send({ kind: 'entryClick', name, over: over(el, e), primary: e.button === kPrimary }));
   }
 
-  // One event: the handler, then what it asked of the platform, then the board redrawn, the
-  // focus moved where the handler put it, and the clock set for the next tick.
-  #run(kind, name, handler, detail) {
-    if (this.#blocked || this.#closed) return Promise.resolve();
-    const board = this.#board;
-    board.setFocus(this.#focusedName());
-    const focusBefore = board.focus();
-    handler(performance.now());
-    if (kind !== 'tick') this.#record(kind, name, detail);
-    return new Promise((resolve) => {
-      this.#afterEffects(() => {
-        if (!this.#closed) this.#redraw(focusBefore);
-        resolve();
-      });
+  // The handlers see where the keyboard focus is.
+  #bindFocus() {
+    this.element.addEventListener('focusin', (e) => {
+      const target = e.target instanceof HTMLElement ? e.target : null;
+      this.#send({ kind: 'focus', name: target?.dataset.name ?? '' });
+    });
+    this.element.addEventListener('focusout', (e) => {
+      if (!(e.relatedTarget instanceof Node && this.element.contains(e.relatedTarget))) this.#send({ kind: 'focus', name: '' });
     });
   }
 
-  #afterEffects(done) {
-    while (this.#effects.length > 0) {
-      const pending = this.#effects.shift()();
-      if (pending instanceof Promise) {
-        this.#blocked = true;
-        this.#clock.hold();
-        pending.then(() => {
-          this.#blocked = false;
-          this.#afterEffects(done);
-        });
-        return;
+  /**
+   * One input to the core, then what it returns done; resolves once that is done, messages
+   * closed included.
+   * @param {Input} input
+   * @returns {Promise<void>}
+   */
+  #send(input) {
+    if (this.#closed) return Promise.resolve();
+    /** @type {Reply} */
+    const reply = this.#board.input(input, performance.now());
+    if (this.#log && input.kind !== 'tick') this.#log.push({ input, t: this.#board.now() });
+    return this.#apply(reply);
+  }
+
+  /** @param {Reply} reply */
+  async #apply(reply) {
+    for (const effect of reply.effects) {
+      if (effect.kind === 'message') {
+        // The session holds until the message is closed; a message that could not be shown
+        // still releases it.
+        try {
+          await this.#effects.message(effect);
+        } catch (e) {
+          console.error(`showing the message "${effect.text}" failed:`, e);
+        }
+        return this.#send({ kind: 'messageClosed' });
+      }
+      try {
+        this.#effects[effect.kind](effect);
+      } catch (e) {
+        console.error(`the screen's ${effect.kind} failed:`, e);
       }
     }
-    done();
-  }
-
-  #redraw(focusBefore) {
-    const board = this.#board;
-    for (const state of board.changes()) this.#views.get(state.name).apply(state);
-    const focus = board.focus();
-    if (focus && focus !== focusBefore) this.#views.get(focus)?.el.focus({ preventScroll: true });
-    if (this.#releaseWhileBlocked) {
-      const name = this.#releaseWhileBlocked;
-      this.#releaseWhileBlocked = null;
-      this.#deliver('release', name);
-      return;
+    if (this.#closed) return;
+    for (const state of reply.changes) this.#views.get(state.name).apply(state);
+    if (reply.focus) this.#views.get(reply.focus)?.el.focus({ preventScroll: true });
+    if (reply.held !== this.#held) {
+      this.#views.get(this.#held)?.el.classList.remove('down');
+      this.#held = reply.held;
+      this.#views.get(this.#held)?.el.classList.add('down');
     }
-    this.#clock.schedule();
-  }
-
-  #focusedName() {
-    const active = document.activeElement;
-    return active instanceof HTMLElement && this.element.contains(active)
-      ? (active.dataset.name ?? '')
-      : '';
+    this.#clock.sleep(reply.sleep);
   }
 }
