@@ -38,6 +38,7 @@ export class PracticeScreen {
   #clock;
   #unmagnify;
   #held = '';
+  #focusing = false; // the focus moves where the core put it: the core knows already
   /** @type {{ input: Input, t: number }[] | null} */
   #log = null;
   #effects;
@@ -149,6 +150,7 @@ export class PracticeScreen {
   // The handlers see where the keyboard focus is.
   #bindFocus() {
     this.element.addEventListener('focusin', (e) => {
+      if (this.#focusing) return;
       const target = e.target instanceof HTMLElement ? e.target : null;
       this.#send({ kind: 'focus', name: target?.dataset.name ?? '' });
     });
@@ -192,7 +194,11 @@ export class PracticeScreen {
     }
     if (this.#closed) return;
     for (const state of reply.changes) this.#views.get(state.name).apply(state);
-    if (reply.focus) this.#views.get(reply.focus)?.el.focus({ preventScroll: true });
+    if (reply.focus) {
+      this.#focusing = true;
+      this.#views.get(reply.focus)?.el.focus({ preventScroll: true });
+      this.#focusing = false;
+    }
     if (reply.held !== this.#held) {
       this.#views.get(this.#held)?.el.classList.remove('down');
       this.#held = reply.held;
