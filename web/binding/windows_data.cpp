@@ -29,6 +29,14 @@ val textOf(const LauncherText& t) {
   return text;
 }
 
+val captionAndSize(const char* caption, int width, int height) {
+  val layout = val::object();
+  layout.set("caption", utf8(caption));
+  layout.set("width", width);
+  layout.set("height", height);
+  return layout;
+}
+
 }  // namespace
 
 val launcherLayout() {
@@ -71,19 +79,11 @@ val aboutLayout() {
 }
 
 val practiceLayout() {
-  val layout = val::object();
-  layout.set("caption", utf8(kPracticeScreen.caption));
-  layout.set("width", kPracticeScreen.width);
-  layout.set("height", kPracticeScreen.height);
-  return layout;
+  return captionAndSize(kPracticeScreen.caption, kPracticeScreen.width, kPracticeScreen.height);
 }
 
 val helpLayout() {
-  val layout = val::object();
-  layout.set("caption", utf8(kHelpWindow.caption));
-  layout.set("width", kHelpWindow.width);
-  layout.set("height", kHelpWindow.height);
-  return layout;
+  return captionAndSize(kHelpWindow.caption, kHelpWindow.width, kHelpWindow.height);
 }
 
 }  // namespace kobaru
