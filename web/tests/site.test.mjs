@@ -238,6 +238,25 @@ test('a second tab is refused while the first plays; a message holds the board u
   });
 });
 
+test('a message that cannot be shown is reported, and the screen goes on as if it had been closed', async () => {
+  await withBrowser({}, async (context) => {
+    const { page, faults } = await open(context, site);
+    await openPractice(page);
+    await page.evaluate(() => {
+      const append = document.body.append.bind(document.body);
+      document.body.append = (...nodes) => {
+        if (nodes.some((n) => n instanceof Element && n.classList.contains('modal'))) throw new Error('no room for a message');
+        append(...nodes);
+      };
+    });
+    await element(page, 'Form1', 'Command25').click();
+    await waitFor(page, () => document.querySelector('[data-window="kidou"]') && !document.querySelector('[data-window="Form1"]'), 'the launcher after the end of practice');
+    assert.equal(faults.length, 1, faults.join('\n'));
+    assert.match(faults[0], /練習を終了して.*no room for a message/s);
+    assert.equal(await page.evaluate(() => [...document.body.children].filter((el) => el.inert).length), 0);
+  });
+});
+
 test('each window is magnified to the largest size that fits the viewport, and centred, in any folder of a host', async () => {
   const deep = await serveSite(kSite, '/training/kobaru/');
   for (const viewport of [{ width: 1600, height: 900 }, { width: 600, height: 1000 }]) {

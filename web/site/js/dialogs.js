@@ -39,9 +39,9 @@ export function showMessage(text, title, icon) {
 
   // Everything else is out of reach of the keyboard and the pointer until the message is closed.
   const behind = /** @type {HTMLElement[]} */ ([...document.body.children]).filter((el) => !el.inert);
-  for (const el of behind) el.inert = true;
   const focusBefore = /** @type {HTMLElement | null} */ (document.activeElement);
   document.body.append(modal);
+  for (const el of behind) el.inert = true;
   const ok = /** @type {HTMLButtonElement} */ (modal.querySelector('.ok'));
   ok.focus();
 
