@@ -4,12 +4,14 @@
 //   tick to paint:  from a price tick firing to the end of the repaint that shows its digits,
 //                   over 20 s of a lot climbing at the standard speed;
 //   press to paint: from the bid button's press (a click, press and release, four a second)
-//                   to the end of the repaint that shows the new bid-record line.
+//                   to the end of the repaint that shows the new bid-record line; the first
+//                   press apart.
 #include <QApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <vector>
 
 #include "screen_bench.h"
 
@@ -70,6 +72,14 @@ int main(int argc, char* argv[]) {
   QObject::connect(&clicks, &QTimer::timeout, [&] { postClick(bid); });
   clicks.start(250);
   runFor(25000);
-  bench::printPercentiles("press to paint, a click every 250 ms for 25 s", lines.latenciesMs(), 16);
+  // The first press also draws the record's first glyphs and the button's first pressed face:
+  // told apart, so the percentiles tell the presses a trainee makes all through a practice.
+  std::vector<double> presses = lines.latenciesMs();
+  if (!presses.empty()) {
+    std::printf("press to paint, the first press: %.2f ms\n", presses.front());
+    presses.erase(presses.begin());
+  }
+  bench::printPercentiles("press to paint, a click every 250 ms for 25 s after the first", presses,
+                          16);
   return 0;
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "presentation/viewer.h"
 
+#include <type_traits>
+#include <variant>
+
 #include "practice/form1.h"
 
 namespace kobaru {
@@ -16,10 +19,24 @@ std::vector<DisplayedElement> Viewer::all() {
   return shown_;
 }
 
+namespace {
+
+// Whether the element's own properties are still those shown. What is drawn follows from them,
+// but for a caption read around a box, which follows the box too.
+bool unchanged(const Element& e, const DisplayedElement& shown) {
+  if (shown.aroundBox) return false;
+  return std::visit(
+      [&e](const auto& was) { return static_cast<const std::decay_t<decltype(was)>&>(e) == was; },
+      shown.state);
+}
+
+}  // namespace
+
 std::vector<DisplayedElement> Viewer::changes() {
   std::vector<DisplayedElement> changed;
   const auto& elements = form_.elements();
   for (std::size_t i = 0; i < elements.size(); ++i) {
+    if (unchanged(*elements[i], shown_[i])) continue;
     DisplayedElement now = displayed(*elements[i], form_);
     if (now == shown_[i]) continue;
     shown_[i] = now;
