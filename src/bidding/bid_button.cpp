@@ -72,7 +72,8 @@ void Form1::Command12_Click() {
     if (!newestRecordLineIs(RecordKind::TraineeRight)) appendRecordLine(RecordKind::TraineeRight);
     ousatukakaku = kakakuman;
   } else {
-    kakaku += 3;  // no ceiling for the trainee's own raise
+    if (kakaku + kPriceStep > kLargestShownPrice) return;  // the board shows no higher price
+    kakaku += kPriceStep;
     hyouji();
     redFlash();
     taninkenri = 0;

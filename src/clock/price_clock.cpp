@@ -9,13 +9,12 @@ namespace kobaru {
 namespace {
 // The clock never shows a price of 9996 or more: the step that reaches it stops the clock.
 constexpr double kCeiling = 9996;
-constexpr int kStep = 3;
 constexpr int kSlowFlickerMs = 150;
 constexpr int kFlashMs = 40;
 }  // namespace
 
 void Form1::stepPrice() {
-  kakaku += kStep;
+  kakaku += kPriceStep;
   if (kakaku < kCeiling) {
     hyouji();
   } else {
@@ -96,9 +95,12 @@ void Form1::Timer4_Timer() {
 }
 
 void Form1::Timer17_Timer() {
-  // Raise unless the sell-out is declared and another buyer already holds the right.
+  // Raise unless the sell-out is declared and another buyer already holds the right, or the
+  // raise would take the floor past its limit.
   const auto raiseForOthers = [this] {
-    if (!(soldOut() && taninkenri == 1)) Command3_Click();
+    if (soldOut() && taninkenri == 1) return;
+    if (soldOut() && floorLimit != 0 && kakaku + kPriceStep > floorLimit) return;
+    Command3_Click();
   };
   switch (copatan) {
     case 0:

@@ -29,6 +29,10 @@ class Form1 {
 
   // The lot picture shown after a reset; the next lots step on from it.
   static constexpr int kFirstLotPicture = 1001;
+  // One step of the clock, thousands of yen.
+  static constexpr int kPriceStep = 3;
+  // The four digit boxes of the board (百 十 万 ． 千) hold up to 9,999 thousand yen.
+  static constexpr double kLargestShownPrice = 9999;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -93,6 +97,9 @@ class Form1 {
   double teisiue = 0;    // pattern 1 stops raising at this price
   double teisisita = 0;  // pattern 3 stops raising at this price
   int habaransuu = 0;    // the draw that chose teisihaba
+  // The simulated floor's limit for the lot, drawn with its conditions: past the sell-out it bids
+  // no higher, as a real buyer stops at what the car is worth to him. 0: no limit (no reserve).
+  double floorLimit = 0;
 
   // --- Bid assist
   int hojonasi = 0;         // flag: bid assist off, the countdown not shown
@@ -300,6 +307,7 @@ class Form1 {
   void allTimersOff();
   // The reset shared by the opening and the forced stop.
   void reset();
+  void drawFloorLimit();
   // Shows the car picture of that number from the program's gazou folder (gazoubangou, gazou).
   void loadLotPicture(int number);
   void showOperatorPanel();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Putting a lot's conditions on the board, clearing it after the lot, and the panel's entries.
+#include <algorithm>
 #include <cmath>
 
 #include "practice/form1.h"
@@ -9,8 +10,8 @@ namespace kobaru {
 
 namespace {
 
-// The four digit boxes of the board (百 十 万 ． 千) hold up to 9,999 thousand yen.
-constexpr double kLargestShownPrice = 9999;
+// The floor's limit lies between its reserve and this much above the guide price.
+constexpr double kFloorLimitOverGuide = 0.03;
 
 // The price an entry holds, in thousands of yen: its numeric value when the board can show it
 // (0 to kLargestShownPrice, in whole hundreds of yen), and otherwise 0, as for an empty entry.
@@ -19,7 +20,7 @@ constexpr double kLargestShownPrice = 9999;
 double entryPrice(const std::string& text) {
   const double value = numericValue(text);
   const bool shown =
-      value >= 0 && value <= kLargestShownPrice && std::round(value * 10) / 10 == value;
+      value >= 0 && value <= Form1::kLargestShownPrice && std::round(value * 10) / 10 == value;
   return shown ? value + 0.0 : 0;  // + 0.0 makes a typed "-0" a plain 0
 }
 
@@ -80,6 +81,17 @@ void Form1::Command11_Click() {
       if (urikiri < 0) urikiri += d;
     }
   }
+  drawFloorLimit();
+}
+
+// In whole steps of the clock above the floor's reserve, up to a little over the guide: a
+// trainee who goes past it wins, sometimes below the guide, sometimes a little above.
+void Form1::drawFloorLimit() {
+  floorLimit = 0;
+  if (!fullAutomatic() || urikiri == 0) return;
+  const double highest = std::max(urikiri, std::floor(meyasuti * 10 * (1 + kFloorLimitOverGuide)));
+  const int steps = Int((highest - urikiri) / kPriceStep);
+  floorLimit = urikiri + kPriceStep * Int(draw() * (steps + 1));
 }
 
 void Form1::showGuidePrice() {

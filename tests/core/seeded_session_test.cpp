@@ -3,10 +3,11 @@
 // core is built for: the suite runs natively and compiled to WebAssembly, against one golden text
 // (seeded_session.golden, built into the suite), so a difference shows as the lines that changed.
 //
-// A change of the session's behaviour on purpose changes the golden text: write the new one with
-//   KOBARU_WRITE_GOLDEN=tests/core/seeded_session.golden build-test/bin/kobaru_core_tests \
-//     --gtest_filter='SeededSession.*'
-// (from the source folder), read its diff, and take it only where both targets give it.
+// A change of the session's behaviour on purpose changes the golden text: from the source folder,
+// write the new one with
+//   KOBARU_WRITE_GOLDEN=tests/core/seeded_session.golden
+//     build-test/bin/kobaru_core_tests --gtest_filter='SeededSession.*'
+// (one command line), read its diff, and take it only where both targets give it.
 #include <gtest/gtest.h>
 
 #include <cstdint>

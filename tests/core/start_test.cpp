@@ -180,14 +180,15 @@ TEST(Start, FullAutomaticRefusesASellOutNotAboveTheStart) {
 }
 
 TEST(Start, FullAutomaticDrawsTheOperatorsStopPrices) {
-  // Draws: model year, reserve offset and direction, then the two stop prices.
+  // Draws: model year, reserve offset and direction, the floor's limit, then the two stop
+  // prices.
   struct Case {
     double r1, r2;
     double ue, sita;
   };
   const Case cases[] = {{0.0, 0.0, 510, 490}, {0.9999, 0.9999, 535, 465}, {0.5, 0.25, 523, 484}};
   for (const Case& c : cases) {
-    AutoScreen s({0.5, 0.0, 0.9, c.r1, c.r2});  // reserve stays 500 (offset 0)
+    AutoScreen s({0.5, 0.0, 0.9, 0.5, c.r1, c.r2});  // reserve stays 500 (offset 0)
     ASSERT_EQ(s.f.urikiri, 500);
     s.f.Command1_Click();
     EXPECT_EQ(s.f.teisiue, c.ue);
