@@ -29,7 +29,7 @@ void Form1::Command12_MouseDown() {
   tell(LotObserver::Moment::BidButtonPressed);
   // Holding the button with the clock stopped sets it climbing until the release.
   if (!(auctionInProgress() && !soldOut() && !clockRuns() && osityuu == 0)) return;
-  taninkenri = 0;
+  takeRight();
   osityuu = 1;
   runClock(kHeldFlickerMs);
 }
@@ -37,7 +37,7 @@ void Form1::Command12_MouseDown() {
 void Form1::Command12_MouseUp() {
   if (biddingClosed()) return;
   if (!(auctionInProgress() && !soldOut() && clockRuns() && osityuu == 1)) return;
-  taninkenri = 0;
+  takeRight();
   osityuu = 0;
   stopClock();
   steadyRedLamp();
@@ -57,7 +57,7 @@ void Form1::Command12_Click() {
   if (!soldOut()) {
     // A bid at the running price; with the clock stopped, press and release did the work.
     if (running && osityuu == 0) {
-      taninkenri = 0;
+      takeRight();
       recordBid(RecordKind::TraineeBid);
       showSellOut(SellOut::Impossible);
     }
@@ -65,7 +65,7 @@ void Form1::Command12_Click() {
   }
   if (running) return;
   // One-position stage: a click takes the right, one position up if another buyer holds it.
-  if (traineeHoldsRight()) {
+  if (actorHoldsRight()) {
     redFlash();
     kakakuman = kakaku / 10;
     kirokukakaku = priceText(kakakuman);
@@ -76,7 +76,7 @@ void Form1::Command12_Click() {
     kakaku += kPriceStep;
     hyouji();
     redFlash();
-    taninkenri = 0;
+    takeRight();
     recordBid(RecordKind::TraineeOnePosition);
   }
   showSellOut(SellOut::Declared);

@@ -24,7 +24,10 @@ void Form1::recordLine(RecordKind kind) {
 void Form1::appendRecordLine(RecordKind kind) {
   kirokumei = labelOf(kind);
   ousatu.text.append(kNewLine).append(kirokumei).append(kirokukakaku);
-  recordLines.push_back({kind, kakakuman});
+  // A trainee's bid is the acting bidder's; an award to a trainee, the right holder's.
+  const bool award = actOf(kind) == Act::Award || actOf(kind) == Act::CutOffAward;
+  const int bidder = partyOf(kind) != Party::Trainee ? 0 : award ? rightHolder : actor;
+  recordLines.push_back(RecordLine{kind, kakakuman, bidder});
   tell(LotObserver::Moment::RecordLine);
 }
 
@@ -36,7 +39,7 @@ void Form1::recordBid(RecordKind kind) {
 void Form1::recordFinalBid() {
   const RecordKind kind = ousatukakaku == sutatokakaku ? RecordKind::NoCall : RecordKind::FinalBid;
   ousatu.text.append(kNewLine).append(kNewLine).append(labelOf(kind)).append(saisyuuousatu);
-  recordLines.push_back({kind, ousatukakaku});
+  recordLines.push_back(RecordLine{kind, ousatukakaku, 0});
 }
 
 bool Form1::newestRecordLineIs(RecordKind kind) const {

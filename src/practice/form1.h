@@ -173,6 +173,11 @@ class Form1 {
   // Its lines below the header as structure, oldest first; cleared with the record.
   std::vector<RecordLine> recordLines;
 
+  // --- The trainees at the bid button: one in the single-user program, bidder 0; in a hall,
+  // several, each input of theirs run with its bidder as the actor.
+  int actor = 0;        // the bidder whose input the handler serves
+  int rightHolder = 0;  // the bidder who holds the right while taninkenri is 0
+
   // --- Timers
   Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer10,
       &Timer11, &Timer12, &Timer13, &Timer14, &Timer15, &Timer16, &Timer17, &Timer18, &Timer19,
@@ -297,6 +302,12 @@ class Form1 {
   bool lotEnded() const { return syuuryou == 1; }
   bool soldOut() const { return urikirityuu == 1; }
   bool traineeHoldsRight() const { return taninkenri == 0; }
+  bool actorHoldsRight() const { return traineeHoldsRight() && rightHolder == actor; }
+  // The right passes to the bidder acting.
+  void takeRight() {
+    taninkenri = 0;
+    rightHolder = actor;
+  }
 
   void tell(LotObserver::Moment moment) {
     if (observer) observer->notice(*this, moment);

@@ -69,10 +69,12 @@ enum class RecordKind : std::uint8_t {
   FinalBid,
 };
 
-// One line below the record's header, at its price in ten-thousands of yen as the line shows it.
+// One line below the record's header, at its price in ten-thousands of yen as the line shows it,
+// and for a trainee's line, which trainee (the bidder; 0 in the single-user program).
 struct RecordLine {
   RecordKind kind;
   double price;
+  int bidder = 0;
   friend bool operator==(const RecordLine&, const RecordLine&) = default;
 };
 
