@@ -287,6 +287,20 @@ class Form1 {
   void kenrihyouji();
   void kenrikesu();
 
+  // A trainee holds the right; the acting bidder does.
+  bool traineeHoldsRight() const { return taninkenri == 0; }
+  bool actorHoldsRight() const { return traineeHoldsRight() && rightHolder == actor; }
+  // Another buyer raised: the countdown starts again, and the trainee's next click restarts it.
+  void othersRaised() {
+    restartCountdown();
+    kaisinaosi = 1;
+  }
+  // The right passes to the bidder acting.
+  void takeRight() {
+    taninkenri = 0;
+    rightHolder = actor;
+  }
+
   // Every element, pictures first and buttons last: the order in which they stack.
   const std::vector<Element*>& elements() const { return elements_; }
   // The element of that name, or nullptr.
@@ -301,13 +315,6 @@ class Form1 {
   bool biddingClosed() const { return simekiri != 0; }
   bool lotEnded() const { return syuuryou == 1; }
   bool soldOut() const { return urikirityuu == 1; }
-  bool traineeHoldsRight() const { return taninkenri == 0; }
-  bool actorHoldsRight() const { return traineeHoldsRight() && rightHolder == actor; }
-  // The right passes to the bidder acting.
-  void takeRight() {
-    taninkenri = 0;
-    rightHolder = actor;
-  }
 
   void tell(LotObserver::Moment moment) {
     if (observer) observer->notice(*this, moment);

@@ -8,14 +8,20 @@
 
 namespace kobaru {
 
-Viewer::Viewer(const Form1& form) : form_(form) {
+Viewer::Viewer(const Form1& form, const ElementLook* look) : form_(form), look_(look) {
   shown_.reserve(form.elements().size());
-  for (const Element* e : form.elements()) shown_.push_back(displayed(*e, form));
+  for (const Element* e : form.elements()) shown_.push_back(shownOf(*e));
+}
+
+DisplayedElement Viewer::shownOf(const Element& e) const {
+  DisplayedElement d = displayed(e, form_);
+  if (look_ && look_->alters(e)) look_->apply(d);
+  return d;
 }
 
 std::vector<DisplayedElement> Viewer::all() {
   const auto& elements = form_.elements();
-  for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = displayed(*elements[i], form_);
+  for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = shownOf(*elements[i]);
   return shown_;
 }
 
@@ -36,8 +42,8 @@ std::vector<DisplayedElement> Viewer::changes() {
   std::vector<DisplayedElement> changed;
   const auto& elements = form_.elements();
   for (std::size_t i = 0; i < elements.size(); ++i) {
-    if (unchanged(*elements[i], shown_[i])) continue;
-    DisplayedElement now = displayed(*elements[i], form_);
+    if (!(look_ && look_->alters(*elements[i])) && unchanged(*elements[i], shown_[i])) continue;
+    DisplayedElement now = shownOf(*elements[i]);
     if (now == shown_[i]) continue;
     shown_[i] = now;
     changed.push_back(std::move(now));
@@ -48,7 +54,7 @@ std::vector<DisplayedElement> Viewer::changes() {
 void Viewer::typed(const TextBox& box) {
   const auto& elements = form_.elements();
   for (std::size_t i = 0; i < elements.size(); ++i)
-    if (elements[i] == &box) shown_[i] = displayed(box, form_);
+    if (elements[i] == &box) shown_[i] = shownOf(box);
 }
 
 }  // namespace kobaru

@@ -5,11 +5,12 @@
 
 namespace kobaru {
 
-PracticeSession::PracticeSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow)
+PracticeSession::PracticeSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow,
+                                 const ElementLook* look)
     : host_(platform),
       form_(host_, std::move(rnd)),
       follower_(form_.scheduler, wallNow),
-      viewer_(form_) {}
+      viewer_(form_, look) {}
 
 void PracticeSession::queue(const Gesture& g) {
   using K = Gesture::Kind;

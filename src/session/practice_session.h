@@ -39,7 +39,9 @@ struct Reply {
 // as a message box that returns only when closed does.
 class PracticeSession {
  public:
-  PracticeSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow);
+  // `look`, if any, is how the shell's viewer sees some elements; it must outlive the session.
+  PracticeSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow,
+                  const ElementLook* look = nullptr);
   PracticeSession(const PracticeSession&) = delete;
   PracticeSession& operator=(const PracticeSession&) = delete;
 

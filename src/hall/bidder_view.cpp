@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "hall/bidder_view.h"
+
+#include <algorithm>
+
+#include "practice/form1.h"
+#include "practice/numbers.h"
+
+namespace kobaru {
+
+namespace {
+
+constexpr char kNewLine[] = "\r\n";
+constexpr std::string_view kYou = "YOU";
+constexpr std::string_view kSelf = "自分";
+
+bool finalLine(RecordKind kind) {
+  return kind == RecordKind::NoCall || kind == RecordKind::FinalBid;
+}
+
+void append(std::string& text, const RecordLine& line, std::string_view label) {
+  text.append(finalLine(line.kind) ? "\r\n\r\n" : kNewLine)
+      .append(label)
+      .append(priceText(line.price));
+}
+
+// The elements whose look follows who holds the right or who won.
+constexpr std::string_view kRightSigns[] = {"kenri", "kenri2", "Label10"};
+constexpr std::string_view kAwardSigns[] = {"tenmei", "jibun", "tanin", "Command14", "Command10"};
+
+template <std::size_t N>
+bool among(const std::string_view (&names)[N], const std::string& name) {
+  return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+}  // namespace
+
+std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer) {
+  if (partyOf(line.kind) != Party::Trainee || line.bidder == viewer) return line.kind;
+  for (const OthersLine& o : kOthersLines)
+    if (o.own == line.kind) return o.others;
+  return line.kind;
+}
+
+std::string recordTextFor(std::span<const RecordLine> lines, int viewer) {
+  std::string text = kRecordHeader;
+  for (const RecordLine& line : lines)
+    if (const auto kind = kindSeenBy(line, viewer)) append(text, line, labelOf(*kind));
+  return text;
+}
+
+std::string recordTextForOperator(std::span<const RecordLine> lines,
+                                  const std::function<std::string(int bidder)>& nameOf) {
+  std::string text = kRecordHeader;
+  for (const RecordLine& line : lines) {
+    std::string label(labelOf(line.kind));
+    if (partyOf(line.kind) == Party::Trainee) {
+      const std::string_view mark = label.find(kYou) != std::string::npos ? kYou : kSelf;
+      if (const std::size_t at = label.find(mark); at != std::string::npos)
+        label.replace(at, mark.size(), nameOf(line.bidder));
+    }
+    append(text, line, label);
+  }
+  return text;
+}
+
+bool BidderLook::alters(const Element& e) const {
+  return e.name == "ousatu" || among(kRightSigns, e.name) || among(kAwardSigns, e.name);
+}
+
+void BidderLook::apply(DisplayedElement& d) const {
+  const Form1& f = form_;
+  const std::string& name = d.element().name;
+  if (name == "ousatu") {
+    std::get<TextBox>(d.state).text = recordTextFor(f.recordLines, viewer_);
+    return;
+  }
+  // Another trainee holds the right, or won: this one sees what the floor's right or win shows.
+  const bool othersRight = f.traineeHoldsRight() && f.rightHolder != viewer_;
+  const bool othersWin = othersRight && f.syuuryou == 1 && f.jibun.visible;
+  if (!othersRight) return;
+  if (name == "kenri") std::get<Label>(d.state).caption.clear();
+  if (name == "kenri2") std::get<Label>(d.state).visible = false;
+  if (name == "Label10") std::get<Label>(d.state).foreColor = kBlack;
+  if (!othersWin) return;
+  if (name == "tenmei") std::get<TextBox>(d.state).text = "他の人";
+  if (name == "jibun") std::get<Label>(d.state).visible = false;
+  if (name == "tanin") std::get<Label>(d.state).visible = true;
+  if (name == "Command14") std::get<Button>(d.state).backColor = kSilver;
+  if (name == "Command10") std::get<Button>(d.state).backColor = kRed;
+}
+
+}  // namespace kobaru

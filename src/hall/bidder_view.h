@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "practice/record_labels.h"
+#include "presentation/viewer.h"
+
+namespace kobaru {
+
+class Form1;
+
+// How a trainee's record line reads to every other trainee of a hall: as the other buyers' line
+// the single-user record has for it, or not at all (a right confirmed changes nothing for them).
+struct OthersLine {
+  RecordKind own;
+  std::optional<RecordKind> others;
+};
+
+inline constexpr OthersLine kOthersLines[] = {
+    {RecordKind::TraineeBid, RecordKind::FloorBid},
+    {RecordKind::TraineeOnePosition, RecordKind::FloorOnePosition},
+    {RecordKind::TraineeHeldBid, RecordKind::FloorBid},
+    {RecordKind::TraineeRight, std::nullopt},
+    {RecordKind::AwardToTrainee, RecordKind::AwardToFloor},
+    {RecordKind::CutOffAwardToTrainee, RecordKind::CutOffAwardToFloor},
+};
+
+// The kind a line reads as to `viewer`; nothing for a line they do not see.
+std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer);
+
+// The bid record as the trainee `viewer` reads it, and as the operator does: with each trainee's
+// name in place of "YOU" (and of 自分 in an award), the floor's lines as they are.
+std::string recordTextFor(std::span<const RecordLine> lines, int viewer);
+std::string recordTextForOperator(std::span<const RecordLine> lines,
+                                  const std::function<std::string(int bidder)>& nameOf);
+
+// The practice screen as the trainee `viewer` of a hall sees it: the board, the sell-out, the
+// countdown are everybody's; the right signs light only for the right's holder, a lot won by
+// another trainee reads as won by another buyer, and the record is theirs.
+class BidderLook : public ElementLook {
+ public:
+  BidderLook(const Form1& form, int viewer) : form_(form), viewer_(viewer) {}
+  bool alters(const Element& e) const override;
+  void apply(DisplayedElement& d) const override;
+
+ private:
+  const Form1& form_;
+  int viewer_;
+};
+
+}  // namespace kobaru

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+#include "hall/hall_session.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "practice/form1.h"
+
+namespace kobaru {
+
+namespace {
+
+// The trainees' own buttons: the bid button and 確認. The operator does not bid.
+bool traineesButton(const std::string& name) {
+  return name == "Command12" || name == "Command14";
+}
+
+void merge(Reply& into, const Reply& r) {
+  for (const DisplayedElement& d : r.changes) {
+    auto same = std::find_if(into.changes.begin(), into.changes.end(),
+                             [&d](const auto& c) { return c.element().name == d.element().name; });
+    if (same != into.changes.end()) {
+      *same = d;
+    } else {
+      into.changes.push_back(d);
+    }
+  }
+  if (r.focus) into.focus = r.focus;
+  into.held = r.held;
+  into.sleep = r.sleep;
+}
+
+}  // namespace
+
+void HallSession::OperatorLook::apply(DisplayedElement& d) const {
+  std::get<TextBox>(d.state).text = recordTextForOperator(
+      hall_.form().recordLines, [this](int bidder) { return hall_.nameOf(bidder); });
+}
+
+HallSession::HallSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow)
+    : session_(platform, std::move(rnd), wallNow, &operatorLook_) {}
+
+int HallSession::join(const std::string& name) {
+  const int id = nextBidder_++;
+  Bidder& b = bidders_[id];
+  b.name = name;
+  b.look = std::make_unique<BidderLook>(session_.form(), id);
+  b.viewer = std::make_unique<Viewer>(session_.form(), b.look.get());
+  return id;
+}
+
+bool HallSession::present(int bidder) const {
+  const auto b = bidders_.find(bidder);
+  return b != bidders_.end() && b->second.present;
+}
+
+std::string HallSession::nameOf(int bidder) const {
+  const auto b = bidders_.find(bidder);
+  return b == bidders_.end() ? std::string() : b->second.name;
+}
+
+bool HallSession::othersPresent(int bidder) const {
+  return std::any_of(bidders_.begin(), bidders_.end(),
+                     [bidder](const auto& b) { return b.first != bidder && b.second.present; });
+}
+
+void HallSession::leave(int bidder, std::int64_t wallNow) {
+  if (!present(bidder)) return;
+  letGo(bidder, wallNow);
+  bidders_[bidder].present = false;
+  watchConfirmation(wallNow);
+}
+
+void HallSession::take(const Reply& r) {
+  Form1& f = session_.form();
+  for (const Effect& e : r.effects) {
+    if (e.kind == EffectKind::Beep) {
+      // The reminder that a won lot waits for its winner's 確認.
+      if (present(f.rightHolder)) bidders_[f.rightHolder].effects.push_back(e);
+      continue;
+    }
+    operator_.effects.push_back(e);
+    if (e.kind != EffectKind::Sound) continue;
+    for (auto& [id, b] : bidders_)
+      if (b.present) b.effects.push_back(e);
+  }
+  merge(operator_, r);
+}
+
+void HallSession::act(int bidder, void (Form1::*handler)(), std::int64_t wallNow) {
+  take(session_.run(
+      [this, bidder, handler](Form1& f) {
+        const double before = f.kakaku;
+        f.actor = bidder;
+        (f.*handler)();
+        f.actor = 0;
+        // A trainee's raise is another buyer's raise to everybody else.
+        if (f.urikirityuu == 1 && f.kakaku > before && othersPresent(bidder)) f.othersRaised();
+      },
+      wallNow));
+  if (session_.form().osityuu == 0) holding_.clear();
+}
+
+void HallSession::gesture(int bidder, const Gesture& g, std::int64_t wallNow) {
+  Form1& f = session_.form();
+  if (g.name == "Command14") {
+    if (g.kind == Gesture::Kind::Click && f.traineeHoldsRight() && f.rightHolder == bidder)
+      act(bidder, &Form1::Command14_Click, wallNow);
+    return;
+  }
+  switch (g.kind) {
+    case Gesture::Kind::Press:
+      if (f.osityuu == 1 && !holding_.empty()) {
+        holding_.insert(bidder);  // joins the hold that climbs the clock
+        return;
+      }
+      act(bidder, &Form1::Command12_MouseDown, wallNow);
+      if (f.osityuu == 1) holding_ = {bidder};
+      return;
+    case Gesture::Kind::Release:
+      letGo(bidder, wallNow);
+      return;
+    case Gesture::Kind::Click:
+      act(bidder, &Form1::Command12_Click, wallNow);
+      return;
+    default:
+      return;
+  }
+}
+
+// Who lets go while others hold drops out at the price; the last to let go has the right.
+void HallSession::letGo(int bidder, std::int64_t wallNow) {
+  const bool held = holding_.erase(bidder) > 0;
+  if (held && !holding_.empty()) return;
+  act(bidder, &Form1::Command12_MouseUp, wallNow);
+}
+
+void HallSession::bidderInput(int bidder, const Input& in, std::int64_t wallNow) {
+  if (!present(bidder) || !traineesButton(in.name) || session_.holding()) return;
+  for (const Gesture& g : bidders_[bidder].gestures.feed(in)) gesture(bidder, g, wallNow);
+  watchConfirmation(wallNow);
+}
+
+void HallSession::operatorInput(const Input& in, std::int64_t wallNow) {
+  if (traineesButton(in.name)) return;
+  take(session_.input(in, wallNow));
+  watchConfirmation(wallNow);
+}
+
+void HallSession::watchConfirmation(std::int64_t wallNow) {
+  Form1& f = session_.form();
+  const bool awaiting = f.syuuryou == 1 && f.traineeHoldsRight() && f.Command14.backColor == kRed &&
+                        bidders_.count(f.rightHolder) > 0;
+  if (!awaiting) {
+    confirmBy_.reset();
+    return;
+  }
+  if (!confirmBy_) confirmBy_ = f.scheduler.now() + kConfirmWait;
+  if (present(f.rightHolder) && f.scheduler.now() < *confirmBy_) return;
+  confirmBy_.reset();
+  confirmedByHall_.insert(f.syuppinbangou);
+  act(f.rightHolder, &Form1::Command14_Click, wallNow);
+}
+
+std::optional<std::int64_t> HallSession::sleep() const {
+  std::optional<std::int64_t> wait = operator_.sleep;
+  if (confirmBy_) {
+    const std::int64_t until = std::max<std::int64_t>(0, *confirmBy_ - session_.now());
+    wait = wait ? std::min(*wait, until) : until;
+  }
+  return wait;
+}
+
+Reply HallSession::operatorReply() {
+  Reply r = std::exchange(operator_, {});
+  operator_.held = r.held;
+  operator_.sleep = r.sleep;
+  return r;
+}
+
+Reply HallSession::bidderReply(int bidder) {
+  Reply r;
+  const auto b = bidders_.find(bidder);
+  if (b == bidders_.end()) return r;
+  r.changes = b->second.viewer->changes();
+  r.effects = std::exchange(b->second.effects, {});
+  r.held = b->second.gestures.held();
+  return r;
+}
+
+std::vector<DisplayedElement> HallSession::bidderAll(int bidder) {
+  const auto b = bidders_.find(bidder);
+  return b == bidders_.end() ? std::vector<DisplayedElement>{} : b->second.viewer->all();
+}
+
+}  // namespace kobaru

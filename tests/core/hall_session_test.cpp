@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: MIT
+#include "hall/hall_session.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/automatic_practice.h"
+#include "support/inputs.h"
+#include "support/recording_host.h"
+
+namespace kobaru {
+namespace {
+
+// A hall in manual mode, a lot at 200 started, with the trainees given.
+struct Hall : ::testing::Test {
+  RecordingHost platform;
+  std::int64_t wall = 10'000;
+  HallSession hall{platform, scripted({0.5}), wall};
+  Form1& f = hall.form();
+  int a = hall.join("青木");
+  int b = hall.join("馬場");
+
+  void op(const char* name) { hall.operatorInput(key(InputKind::KeyDown, name, U'\r'), wall); }
+  void after(int ms) {
+    for (; ms > 0; ms -= 50) {
+      wall += std::min(ms, 50);
+      hall.operatorInput(input(InputKind::Tick), wall);
+    }
+  }
+  void press(int who) { hall.bidderInput(who, down("Command12"), wall); }
+  void release(int who) { hall.bidderInput(who, up("Command12"), wall); }
+  void click(int who) {
+    press(who);
+    release(who);
+  }
+  void confirm(int who) {
+    hall.bidderInput(who, key(InputKind::KeyDown, "Command14", U'\r'), wall);
+  }
+
+  void startLot() {
+    hall.operatorInput(input(InputKind::Load), wall);
+    op("Command23");
+    hall.operatorInput(typed("Text6", "200"), wall);
+    op("Command11");
+    op("Command1");
+  }
+  // The lot stopped at its start price, then sold out: the floor holds the right.
+  void soldOut() {
+    startLot();
+    op("Command2");
+    op("Command8");
+  }
+
+  std::map<std::string, DisplayedElement> view(int who) {
+    std::map<std::string, DisplayedElement> all;
+    for (const DisplayedElement& d : hall.bidderAll(who)) all.emplace(d.element().name, d);
+    return all;
+  }
+  std::string record(int who) { return std::get<TextBox>(view(who).at("ousatu").state).text; }
+  std::string newest(int who) {
+    const std::string r = record(who);
+    return r.substr(r.rfind('\n') + 1);
+  }
+};
+
+TEST_F(Hall, AClickWhileThePriceClimbsIsThatTraineesBidAndTheirRight) {
+  startLot();
+  after(100);
+  click(a);
+  EXPECT_EQ(newest(a), "YOU  20.6");
+  EXPECT_EQ(newest(b), "他  20.6");
+  EXPECT_EQ(f.rightHolder, a);
+  after(100);
+  click(b);
+  EXPECT_EQ(newest(a), "他  21.2");
+  EXPECT_EQ(newest(b), "YOU  21.2");
+  EXPECT_EQ(f.rightHolder, b);
+  EXPECT_TRUE(f.Timer1.enabled());  // the clock runs on
+}
+
+TEST_F(Hall, TheClockClimbsWhileAnybodyHoldsAndTheLastToLetGoHasTheRight) {
+  for (bool firstLetsGoFirst : {true, false}) {
+    SCOPED_TRACE(firstLetsGoFirst);
+    startLot();
+    op("Command2");
+    press(a);
+    press(b);
+    after(300);
+    const int first = firstLetsGoFirst ? a : b, last = firstLetsGoFirst ? b : a;
+    release(first);
+    EXPECT_TRUE(f.Timer1.enabled());  // the other still holds: it climbs on
+    after(200);
+    release(last);
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(f.rightHolder, last);
+    EXPECT_EQ(newest(last).rfind("ベタ YOU  ", 0), 0u) << newest(last);
+    EXPECT_EQ(newest(first).rfind("他  ", 0), 0u) << newest(first);
+    EXPECT_EQ(record(first).find("YOU"), std::string::npos);  // who dropped out did not bid
+    op("Command23");
+  }
+}
+
+TEST_F(Hall, AfterTheSellOutClicksTakeTheLotOnePositionUpInTheirOrder) {
+  soldOut();
+  const double price = f.kakaku;
+  click(a);
+  click(b);  // in the same tick
+  EXPECT_EQ(f.kakaku, price + 6);
+  EXPECT_EQ(f.rightHolder, b);
+  EXPECT_EQ(newest(a), "1POS 他  20.6");
+  EXPECT_EQ(newest(b), "1POS YOU  20.6");
+  // The holder's click confirms the right; the others see nothing of it.
+  const std::string aBefore = record(a);
+  click(b);
+  EXPECT_EQ(newest(b), "権利 YOU  20.6");
+  EXPECT_EQ(record(a), aBefore);
+  EXPECT_EQ(f.kakaku, price + 6);
+}
+
+// In the automatic practice, which decides by its countdown.
+TEST(HallCountdown, ARaiseRestartsTheCountdownForEverybody) {
+  RecordingHost platform;
+  std::int64_t wall = 0;
+  HallSession hall{platform, seededRnd(3), wall};
+  Form1& f = hall.form();
+  const int a = hall.join("青木"), b = hall.join("馬場");
+  const auto click = [&](int who) {
+    hall.bidderInput(who, down("Command12"), wall);
+    hall.bidderInput(who, up("Command12"), wall);
+  };
+  const auto after = [&](int ms) {
+    for (; ms > 0; ms -= 50) hall.operatorInput(input(InputKind::Tick), wall += 50);
+  };
+  hall.operatorInput(input(InputKind::Load), wall);
+  // The first lot sold out and not yet decided.
+  for (int i = 0; i < 12'000 && !(f.urikirityuu == 1 && f.syuuryou == 0); ++i) {
+    after(50);
+    if (f.Command14.backColor == kRed)
+      hall.bidderInput(f.rightHolder, key(InputKind::KeyDown, "Command14", U'\r'), wall);
+  }
+  ASSERT_EQ(f.urikirityuu, 1);
+  click(a);
+  after(1500);
+  ASSERT_GT(f.ketteikaisuu, 0);
+  click(b);  // another buyer's raise, to a
+  EXPECT_EQ(f.ketteikaisuu, 0);
+  EXPECT_EQ(f.kaisinaosi, 1);
+  EXPECT_EQ(f.syuuryou, 0);
+  EXPECT_EQ(f.rightHolder, b);
+}
+
+TEST_F(Hall, TheRightSignsLightOnlyForItsHolderAndTheWinReadsAsAnothersToTheRest) {
+  soldOut();
+  click(a);
+  const auto mine = view(a), theirs = view(b);
+  EXPECT_EQ(std::get<Label>(mine.at("kenri").state).caption, "練習者権利発生");
+  EXPECT_EQ(std::get<Label>(theirs.at("kenri").state).caption, "");
+  EXPECT_EQ(std::get<Label>(theirs.at("Label10").state).foreColor, kBlack);
+  op("Command9");  // the decision
+  const auto won = view(a), lost = view(b);
+  EXPECT_EQ(newest(a), "自分落札  20.3");
+  EXPECT_EQ(newest(b), "他人落札  20.3");
+  EXPECT_TRUE(won.at("jibun").element().visible);
+  EXPECT_FALSE(lost.at("jibun").element().visible);
+  EXPECT_TRUE(lost.at("tanin").element().visible);
+  EXPECT_EQ(std::get<Button>(won.at("Command14").state).backColor, kRed);
+  EXPECT_EQ(std::get<Button>(lost.at("Command14").state).backColor, kSilver);
+  // The winner hears the reminder; everybody the award's cue.
+  after(600);
+  const Reply winner = hall.bidderReply(a), loser = hall.bidderReply(b);
+  const auto count = [](const Reply& r, EffectKind k) {
+    return std::count_if(r.effects.begin(), r.effects.end(),
+                         [k](const Effect& e) { return e.kind == k; });
+  };
+  EXPECT_GE(count(winner, EffectKind::Beep), 1);
+  EXPECT_EQ(count(loser, EffectKind::Beep), 0);
+  EXPECT_EQ(count(winner, EffectKind::Sound), count(loser, EffectKind::Sound));
+  // Only the winner confirms.
+  confirm(b);
+  EXPECT_EQ(f.Command14.backColor, kRed);
+  confirm(a);
+  EXPECT_EQ(f.Command14.backColor, kSilver);
+  EXPECT_TRUE(hall.confirmedByHall().empty());
+}
+
+TEST_F(Hall, TheOperatorReadsTheTraineesNames) {
+  soldOut();
+  click(a);
+  click(b);
+  op("Command9");
+  const Reply r = hall.operatorReply();
+  std::string text;
+  for (const DisplayedElement& d : r.changes)
+    if (d.element().name == "ousatu") text = std::get<TextBox>(d.state).text;
+  EXPECT_NE(text.find("1POS 青木  20.3"), std::string::npos) << text;
+  EXPECT_NE(text.find("1POS 馬場  20.6"), std::string::npos) << text;
+  EXPECT_NE(text.find("馬場落札  20.6"), std::string::npos) << text;
+  // The operator's bid button and 確認 are the trainees'.
+  hall.operatorInput(key(InputKind::KeyDown, "Command14", U'\r'), wall);
+  EXPECT_EQ(f.Command14.backColor, kRed);
+}
+
+TEST_F(Hall, TheHallConfirmsForAWinnerWhoDoesNotOrHasGone) {
+  for (bool leaves : {false, true}) {
+    SCOPED_TRACE(leaves);
+    soldOut();
+    click(a);
+    op("Command9");
+    ASSERT_EQ(f.Command14.backColor, kRed);
+    if (leaves) {
+      hall.leave(a, wall);
+    } else {
+      after(HallSession::kConfirmWait - 100);
+      EXPECT_EQ(f.Command14.backColor, kRed);
+      after(200);
+    }
+    EXPECT_EQ(f.Command14.backColor, kSilver);
+    EXPECT_EQ(hall.confirmedByHall().count(f.syuppinbangou), 1u);
+    a = hall.join("青木");
+  }
+}
+
+TEST_F(Hall, WhoLeavesHoldingTheButtonLetsGoAndWhoLeavesWithTheRightKeepsIt) {
+  startLot();
+  op("Command2");
+  press(a);
+  after(200);
+  hall.leave(a, wall);
+  EXPECT_FALSE(f.Timer1.enabled());
+  EXPECT_EQ(f.rightHolder, a);
+  op("Command8");
+  op("Command9");
+  EXPECT_TRUE(f.jibun.visible);  // awarded to the one who left
+  EXPECT_EQ(newest(b).rfind("他人落札  ", 0), 0u) << newest(b);
+}
+
+TEST_F(Hall, ATraineeJoiningMidLotSeesTheRecordSoFarAsTheirs) {
+  startLot();
+  after(100);
+  click(a);
+  const int c = hall.join("千葉");
+  EXPECT_EQ(newest(c), "他  20.6");
+  click(c);
+  EXPECT_EQ(f.rightHolder, c);
+}
+
+// With one trainee a trainee's own view is the single-user screen's record, line for line.
+TEST(HallRecord, OneTraineesViewIsTheSingleUserRecord) {
+  RecordingHost host;
+  Form1 f(host, seededRnd(5));
+  f.Form_Load();
+  RandomTrainee trainee(f, 9);
+  for (int step = 0; step < 20'000; ++step) {
+    f.scheduler.advance(std::max<std::int64_t>(1, trainee.nextAt() - f.scheduler.now()));
+    trainee.act();
+    ASSERT_EQ(recordTextFor(f.recordLines, 0), f.ousatu.text) << step;
+  }
+}
+
+}  // namespace
+}  // namespace kobaru
