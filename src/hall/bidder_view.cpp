@@ -64,6 +64,21 @@ std::string recordTextForOperator(std::span<const RecordLine> lines,
   return text;
 }
 
+std::uint64_t recordVersion(std::span<const RecordLine> lines) {
+  if (lines.empty()) return 0;
+  const RecordLine& last = lines.back();
+  return (lines.size() << 24) ^ (static_cast<std::uint64_t>(last.kind) << 16) ^
+         (static_cast<std::uint64_t>(last.bidder) << 32) ^
+         static_cast<std::uint64_t>(last.price * 10);
+}
+
+std::uint64_t BidderLook::inputsOf(const Element& e) const {
+  const Form1& f = form_;
+  if (e.name == "ousatu") return recordVersion(f.recordLines);
+  return (f.traineeHoldsRight() ? 1u : 0u) | (f.rightHolder == viewer_ ? 2u : 0u) |
+         (f.syuuryou == 1 ? 4u : 0u) | (f.jibun.visible ? 8u : 0u);
+}
+
 bool BidderLook::alters(const Element& e) const {
   return e.name == "ousatu" || among(kRightSigns, e.name) || among(kAwardSigns, e.name);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -37,6 +38,8 @@ std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer);
 std::string recordTextFor(std::span<const RecordLine> lines, int viewer);
 std::string recordTextForOperator(std::span<const RecordLine> lines,
                                   const std::function<std::string(int bidder)>& nameOf);
+// Changes whenever the record's lines do: they are only ever added or all cleared.
+std::uint64_t recordVersion(std::span<const RecordLine> lines);
 
 // The practice screen as the trainee `viewer` of a hall sees it: the board, the sell-out, the
 // countdown are everybody's; the right signs light only for the right's holder, a lot won by
@@ -46,6 +49,7 @@ class BidderLook : public ElementLook {
   BidderLook(const Form1& form, int viewer) : form_(form), viewer_(viewer) {}
   bool alters(const Element& e) const override;
   void apply(DisplayedElement& d) const override;
+  std::uint64_t inputsOf(const Element& e) const override;
 
  private:
   const Form1& form_;

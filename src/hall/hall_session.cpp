@@ -37,15 +37,38 @@ void HallSession::OperatorLook::apply(DisplayedElement& d) const {
       hall_.form().recordLines, [this](int bidder) { return hall_.nameOf(bidder); });
 }
 
+void HallSession::Observers::notice(const Form1& form, Moment moment) {
+  for (auto& [id, b] : hall_.bidders_)
+    if (b.present) b.results->notice(form, moment);
+}
+
+std::uint64_t HallSession::OperatorLook::inputsOf(const Element&) const {
+  return recordVersion(hall_.form().recordLines);
+}
+
 HallSession::HallSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow)
-    : session_(platform, std::move(rnd), wallNow, &operatorLook_) {}
+    : session_(platform, std::move(rnd), wallNow, &operatorLook_) {
+  session_.form().observer = &observers_;
+}
+
+const Results* HallSession::resultsOf(int bidder) const {
+  const auto b = bidders_.find(bidder);
+  return b == bidders_.end() ? nullptr : b->second.results.get();
+}
+
+std::vector<Standing> HallSession::standings() const {
+  std::vector<TraineeLots> trainees;
+  for (const auto& [id, b] : bidders_) trainees.push_back({id, b.name, &b.results->lots()});
+  return kobaru::standings(trainees);
+}
 
 int HallSession::join(const std::string& name) {
   const int id = nextBidder_++;
   Bidder& b = bidders_[id];
   b.name = name;
+  b.results = std::make_unique<Results>(id);
   b.look = std::make_unique<BidderLook>(session_.form(), id);
-  b.viewer = std::make_unique<Viewer>(session_.form(), b.look.get());
+  b.viewer = std::make_unique<Viewer>(session_.form(), b.look.get(), Viewer::Scope::Altered);
   return id;
 }
 
@@ -67,6 +90,8 @@ bool HallSession::othersPresent(int bidder) const {
 void HallSession::leave(int bidder, std::int64_t wallNow) {
   if (!present(bidder)) return;
   letGo(bidder, wallNow);
+  // A lot under way when they go stays unfinished in their results.
+  bidders_[bidder].results->notice(session_.form(), LotObserver::Moment::PracticeEnded);
   bidders_[bidder].present = false;
   watchConfirmation(wallNow);
 }
@@ -159,7 +184,9 @@ void HallSession::watchConfirmation(std::int64_t wallNow) {
   if (present(f.rightHolder) && f.scheduler.now() < *confirmBy_) return;
   confirmBy_.reset();
   confirmedByHall_.insert(f.syuppinbangou);
-  act(f.rightHolder, &Form1::Command14_Click, wallNow);
+  const int winner = f.rightHolder;
+  bidders_[winner].results->confirmedByHall(static_cast<int>(f.syuppinbangou));
+  act(winner, &Form1::Command14_Click, wallNow);
 }
 
 std::optional<std::int64_t> HallSession::sleep() const {
@@ -188,9 +215,15 @@ Reply HallSession::bidderReply(int bidder) {
   return r;
 }
 
+std::vector<DisplayedElement> HallSession::sharedChanges() {
+  return shared_.changes();
+}
+
 std::vector<DisplayedElement> HallSession::bidderAll(int bidder) {
   const auto b = bidders_.find(bidder);
-  return b == bidders_.end() ? std::vector<DisplayedElement>{} : b->second.viewer->all();
+  if (b == bidders_.end()) return {};
+  b->second.viewer->all();  // their own changes start from here
+  return Viewer(session_.form(), b->second.look.get()).all();
 }
 
 }  // namespace kobaru

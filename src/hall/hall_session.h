@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "hall/bidder_view.h"
+#include "hall/standings.h"
+#include "results/results.h"
 #include "session/practice_session.h"
 
 namespace kobaru {
@@ -45,7 +47,10 @@ class HallSession {
 
   // What changed for each since they last looked, and the effects theirs: the operator has every
   // effect but for the winner's reminder beeps; trainees hear the cues, and the winner the beeps.
+  // A trainee's changes come in two parts: what changed for every trainee alike, the same for
+  // all (so it is made once, however many look), and their own.
   Reply operatorReply();
+  std::vector<DisplayedElement> sharedChanges();
   Reply bidderReply(int bidder);
   // Every element as the viewer sees it now; their changes start from here.
   std::vector<DisplayedElement> operatorAll() { return session_.all(); }
@@ -57,6 +62,11 @@ class HallSession {
   const Form1& form() const { return session_.form(); }
   // The lots whose 確認 the hall gave, by lot number.
   const std::set<double>& confirmedByHall() const { return confirmedByHall_; }
+  // A trainee's own results, from their view of the lots they were present at; nullptr for no
+  // such trainee.
+  const Results* resultsOf(int bidder) const;
+  // Every trainee's, for the operator, the best first.
+  std::vector<Standing> standings() const;
 
  private:
   // The operator reads the record with the trainees' names.
@@ -65,13 +75,24 @@ class HallSession {
     explicit OperatorLook(const HallSession& hall) : hall_(hall) {}
     bool alters(const Element& e) const override { return e.name == "ousatu"; }
     void apply(DisplayedElement& d) const override;
+    std::uint64_t inputsOf(const Element& e) const override;
 
    private:
     const HallSession& hall_;
   };
+  // Tells every present trainee's results what the screen tells.
+  class Observers : public LotObserver {
+   public:
+    explicit Observers(HallSession& hall) : hall_(hall) {}
+    void notice(const Form1& form, Moment moment) override;
+
+   private:
+    HallSession& hall_;
+  };
   struct Bidder {
     std::string name;
     bool present = true;
+    std::unique_ptr<Results> results;
     Gestures gestures;
     std::unique_ptr<BidderLook> look;
     std::unique_ptr<Viewer> viewer;
@@ -85,7 +106,10 @@ class HallSession {
   bool othersPresent(int bidder) const;
 
   OperatorLook operatorLook_{*this};
+  Observers observers_{*this};
   PracticeSession session_;
+  BidderLook anyBidder_{session_.form(), 0};  // which elements a trainee sees their own way
+  Viewer shared_{session_.form(), &anyBidder_, Viewer::Scope::Unaltered};
   std::map<int, Bidder> bidders_;
   int nextBidder_ = 1;
   std::set<int> holding_;  // who holds the bid button while the clock climbs for them

@@ -8,45 +8,66 @@
 
 namespace kobaru {
 
-Viewer::Viewer(const Form1& form, const ElementLook* look) : form_(form), look_(look) {
+Viewer::Viewer(const Form1& form, const ElementLook* look, Scope scope)
+    : form_(form), look_(look), scope_(scope) {
   shown_.reserve(form.elements().size());
-  for (const Element* e : form.elements()) shown_.push_back(shownOf(*e));
+  for (const Element* e : form.elements()) {
+    shown_.push_back(shownOf(*e));
+    if (follows(shown_.back())) followed_.push_back(shown_.size() - 1);
+  }
 }
 
-DisplayedElement Viewer::shownOf(const Element& e) const {
-  DisplayedElement d = displayed(e, form_);
-  if (look_ && look_->alters(e)) look_->apply(d);
-  return d;
+bool Viewer::follows(const Shown& shown) const {
+  switch (scope_) {
+    case Scope::Altered:
+      return shown.altered;
+    case Scope::Unaltered:
+      return !shown.altered;
+    case Scope::All:
+      break;
+  }
+  return true;
+}
+
+Viewer::Shown Viewer::shownOf(const Element& e) const {
+  Shown s{displayed(e, form_), {}, look_ && look_->alters(e), 0};
+  s.from = s.displayed.state;
+  if (s.altered && scope_ != Scope::Unaltered) {
+    look_->apply(s.displayed);
+    s.inputs = look_->inputsOf(e);
+  }
+  return s;
 }
 
 std::vector<DisplayedElement> Viewer::all() {
   const auto& elements = form_.elements();
-  for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = shownOf(*elements[i]);
-  return shown_;
+  std::vector<DisplayedElement> all;
+  all.reserve(elements.size());
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    shown_[i] = shownOf(*elements[i]);
+    if (follows(shown_[i])) all.push_back(shown_[i].displayed);
+  }
+  return all;
 }
 
-namespace {
-
-// Whether the element's own properties are still those shown. What is drawn follows from them,
-// but for a caption read around a box, which follows the box too.
-bool unchanged(const Element& e, const DisplayedElement& shown) {
-  if (shown.aroundBox) return false;
+// Whether what the element is drawn from is as it was: its own properties and what a look
+// follows. (A caption read around a box follows the box's place too, which never changes.)
+bool Viewer::unchanged(const Element& e, const Shown& shown) const {
+  if (shown.altered && look_->inputsOf(e) != shown.inputs) return false;
   return std::visit(
       [&e](const auto& was) { return static_cast<const std::decay_t<decltype(was)>&>(e) == was; },
-      shown.state);
+      shown.from);
 }
-
-}  // namespace
 
 std::vector<DisplayedElement> Viewer::changes() {
   std::vector<DisplayedElement> changed;
   const auto& elements = form_.elements();
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    if (!(look_ && look_->alters(*elements[i])) && unchanged(*elements[i], shown_[i])) continue;
-    DisplayedElement now = shownOf(*elements[i]);
-    if (now == shown_[i]) continue;
-    shown_[i] = now;
-    changed.push_back(std::move(now));
+  for (const std::size_t i : followed_) {
+    if (unchanged(*elements[i], shown_[i])) continue;
+    Shown now = shownOf(*elements[i]);
+    const bool same = now.displayed == shown_[i].displayed;
+    shown_[i] = std::move(now);
+    if (!same) changed.push_back(shown_[i].displayed);
   }
   return changed;
 }

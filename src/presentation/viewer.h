@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "presentation/displayed_element.h"
@@ -15,13 +16,19 @@ class ElementLook {
   virtual ~ElementLook() = default;
   virtual bool alters(const Element& e) const = 0;
   virtual void apply(DisplayedElement& d) const = 0;
+  // What the look of an element it alters follows from besides the element itself: while this
+  // and the element stay the same, so does the look.
+  virtual std::uint64_t inputsOf(const Element& e) const = 0;
 };
 
 // What a viewer of the screen was last shown of each element, so that only changes travel.
 class Viewer {
  public:
+  // Which elements it follows: all, or with a look, only those the look alters (what is the
+  // viewer's own) or only the others (what every viewer with such a look shares).
+  enum class Scope { All, Altered, Unaltered };
   // `look`, if any, must outlive the viewer.
-  explicit Viewer(const Form1& form, const ElementLook* look = nullptr);
+  explicit Viewer(const Form1& form, const ElementLook* look = nullptr, Scope scope = Scope::All);
 
   // Every element in stacking order, as it stands; the changes start from here.
   std::vector<DisplayedElement> all();
@@ -31,10 +38,21 @@ class Viewer {
   void typed(const TextBox& box);
 
  private:
-  DisplayedElement shownOf(const Element& e) const;
+  // An element as last shown, with what it was made from.
+  struct Shown {
+    DisplayedElement displayed;
+    std::variant<Label, Button, TextBox, Picture, Line> from;
+    bool altered = false;  // by the look
+    std::uint64_t inputs = 0;
+  };
+  Shown shownOf(const Element& e) const;
+  bool unchanged(const Element& e, const Shown& shown) const;
+  bool follows(const Shown& shown) const;
   const Form1& form_;
   const ElementLook* look_;
-  std::vector<DisplayedElement> shown_;
+  Scope scope_;
+  std::vector<Shown> shown_;
+  std::vector<std::size_t> followed_;  // the elements of its scope, by index
 };
 
 }  // namespace kobaru

@@ -39,6 +39,7 @@ struct LotResult {
 
   RightAtSellOut rightAtSellOut = RightAtSellOut::NoSellOut;
   Outcome outcome = Outcome::Running;
+  bool confirmedByHall = false;  // won, and 確認 given by the hall for a trainee who did not
   int reauctions = 0;
   // The award's price; after a no sale or an unfinished lot, the last bid (none: nobody bid).
   std::optional<double> finalPrice;

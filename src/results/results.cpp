@@ -20,9 +20,8 @@ struct LineMeaning {
 };
 
 // The trainee's own bids and right, the stops a trainee without the right answers, the lot's
-// restarts and its endings.
-constexpr LineMeaning meaningOf(RecordKind kind) {
-  const bool trainee = partyOf(kind) == Party::Trainee;
+// restarts and its endings; `trainee`: the line is this trainee's.
+constexpr LineMeaning meaningOf(RecordKind kind, bool trainee) {
   switch (actOf(kind)) {
     case Act::Start:
       return {LineKind::Start};
@@ -73,12 +72,11 @@ void Results::notice(const Form1& form, Moment moment) {
       recordLine(form);
       break;
     case Moment::BidButtonPressed:
-      if (open()) press(form.scheduler.now());
+      if (open() && form.actor == bidder_) press(form.scheduler.now());
       break;
     case Moment::SellOut:
       if (LotResult* lot = open()) {
-        lot->rightAtSellOut =
-            form.taninkenri == 0 ? RightAtSellOut::Trainee : RightAtSellOut::Other;
+        lot->rightAtSellOut = holds(form) ? RightAtSellOut::Trainee : RightAtSellOut::Other;
         ++revision_;
       }
       break;
@@ -101,10 +99,24 @@ void Results::clear() {
   ++session_;
 }
 
+bool Results::mine(const RecordLine& line) const {
+  return partyOf(line.kind) == Party::Trainee && line.bidder == bidder_;
+}
+
+bool Results::holds(const Form1& f) const {
+  return f.traineeHoldsRight() && f.rightHolder == bidder_;
+}
+
+void Results::confirmedByHall(int lot) {
+  for (LotResult& r : lots_)
+    if (r.lot == lot && wonByTrainee(r)) r.confirmedByHall = true;
+  ++revision_;
+}
+
 void Results::recordLine(const Form1& f) {
   if (f.recordLines.empty()) return;  // told without a line: nothing to read
   const RecordLine& line = f.recordLines.back();
-  const LineMeaning meaning = meaningOf(line.kind);
+  const LineMeaning meaning = meaningOf(line.kind, mine(line));
   if (meaning.line == LineKind::Start) {
     start(f);
     return;
@@ -141,15 +153,15 @@ void Results::recordLine(const Form1& f) {
     case LineKind::Other:
       break;
   }
-  const bool holds = f.taninkenri == 0;
-  if (traineeHolds_ && !holds) takenAt_ = now;
-  if (!traineeHolds_ && holds && takenAt_) {
+  const bool holding = holds(f);
+  if (traineeHolds_ && !holding) takenAt_ = now;
+  if (!traineeHolds_ && holding && takenAt_) {
     // The retake counts from the press that made it, if that came after the right was lost.
     const std::int64_t pressedAt = lastPress_ && *lastPress_ >= *takenAt_ ? *lastPress_ : now;
     lot->retakeReactionsMs.push_back(elapsed(*takenAt_, pressedAt));
     takenAt_.reset();
   }
-  traineeHolds_ = holds;
+  traineeHolds_ = holding;
   ++revision_;
 }
 
@@ -160,7 +172,7 @@ void Results::start(const Form1& f) {
     if (lot->lot == number) {
       ++lot->reauctions;
       stopAt_.reset();
-      traineeHolds_ = f.taninkenri == 0;
+      traineeHolds_ = holds(f);
       ++revision_;
       return;
     }

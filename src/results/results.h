@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "practice/lot_observer.h"
+#include "practice/record_labels.h"
 #include "results/lot_result.h"
 
 namespace kobaru {
@@ -14,7 +15,12 @@ namespace kobaru {
 // form's fields, and changes nothing on the screen.
 class Results : public LotObserver {
  public:
+  // The results of the trainee `bidder` (0: the single-user program's one trainee); another
+  // trainee's lines count as another buyer's.
+  explicit Results(int bidder = 0) : bidder_(bidder) {}
   void notice(const Form1& form, Moment moment) override;
+  // The hall gave 確認 for this trainee's won lot: they did not, or had gone.
+  void confirmedByHall(int lot);
 
   const Lots& lots() const { return lots_; }
   // Changes whenever anything in lots() does, so a window redraws only then.
@@ -27,12 +33,15 @@ class Results : public LotObserver {
 
  private:
   void recordLine(const Form1& form);
+  bool mine(const RecordLine& line) const;
+  bool holds(const Form1& form) const;
   void start(const Form1& form);
   void press(std::int64_t at);
   void close(Outcome outcome, std::optional<double> price);
   void closeUnfinished(const Form1& form, Outcome outcome);
   LotResult* open() { return open_ ? &lots_.back() : nullptr; }
 
+  int bidder_;
   Lots lots_;
   bool open_ = false;
   std::uint64_t revision_ = 0;
