@@ -245,6 +245,52 @@ TEST_F(Hall, ATraineeJoiningMidLotSeesTheRecordSoFarAsTheirs) {
   EXPECT_EQ(f.rightHolder, c);
 }
 
+TEST_F(Hall, EachTraineesResultsAreTheirOwn) {
+  soldOut();
+  click(a);
+  click(b);
+  click(a);
+  op("Command9");                          // a wins at 20.9 after two bids; b bid once
+  after(HallSession::kConfirmWait + 100);  // and a never confirms
+  const LotResult& won = hall.resultsOf(a)->lots().back();
+  const LotResult& lost = hall.resultsOf(b)->lots().back();
+  EXPECT_EQ(won.outcome, Outcome::WonByTrainee);
+  EXPECT_EQ(won.bids, 2);
+  EXPECT_EQ(won.finalPrice, 209);
+  EXPECT_TRUE(won.confirmedByHall);
+  EXPECT_EQ(lost.outcome, Outcome::WonByOther);
+  EXPECT_EQ(lost.bids, 1);
+  EXPECT_FALSE(lost.confirmedByHall);
+  EXPECT_EQ(hall.resultsOf(99), nullptr);
+}
+
+TEST(Standings, RankByLotsWonThenPriceAgainstTheGuideThenReaction) {
+  const auto lot = [](int number, Outcome outcome, double price, int bids) {
+    LotResult r;
+    r.lot = number;
+    r.guide = 30;
+    r.outcome = outcome;
+    r.finalPrice = price;
+    r.bids = bids;
+    return r;
+  };
+  const Lots two{lot(1, Outcome::WonByTrainee, 310, 3), lot(2, Outcome::WonByTrainee, 290, 1)};
+  const Lots cheap{lot(1, Outcome::WonByTrainee, 280, 2), lot(2, Outcome::WonByOther, 300, 4)};
+  const Lots dear{lot(1, Outcome::WonByTrainee, 320, 1), lot(2, Outcome::NoSale, 300, 0)};
+  const Lots none{lot(1, Outcome::WonByOther, 300, 5)};
+  const std::vector<Standing> s = standings({{1, "none", &none},
+                                             {2, "dear", &dear},
+                                             {3, "two", &two},
+                                             {4, "cheap", &cheap},
+                                             {5, "none too", &none}});
+  std::vector<std::string> order;
+  for (const Standing& x : s) order.push_back(x.name + " " + std::to_string(x.place));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"two 1", "cheap 2", "dear 3", "none 4", "none too 4"}));
+  EXPECT_EQ(s[0].bids, 4);
+  EXPECT_EQ(s[0].summary.won, 2);
+}
+
 // With one trainee a trainee's own view is the single-user screen's record, line for line.
 TEST(HallRecord, OneTraineesViewIsTheSingleUserRecord) {
   RecordingHost host;
