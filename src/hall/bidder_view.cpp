@@ -64,17 +64,28 @@ std::string recordTextForOperator(std::span<const RecordLine> lines,
   return text;
 }
 
-std::uint64_t recordVersion(std::span<const RecordLine> lines) {
-  if (lines.empty()) return 0;
-  const RecordLine& last = lines.back();
-  return (lines.size() << 24) ^ (static_cast<std::uint64_t>(last.kind) << 16) ^
-         (static_cast<std::uint64_t>(last.bidder) << 32) ^
-         static_cast<std::uint64_t>(last.price * 10);
+std::uint64_t recordVersion(const Form1& form) {
+  return (form.recordsBegun << 32) ^ form.recordLines.size();
 }
+
+const std::string& RecordReading::of(const Form1& form) const {
+  if (begun_ != form.recordsBegun || read_ > form.recordLines.size()) {
+    begun_ = form.recordsBegun;
+    read_ = 0;
+    text_ = kRecordHeader;
+  }
+  for (; read_ < form.recordLines.size(); ++read_) line_(text_, form.recordLines[read_]);
+  return text_;
+}
+
+BidderLook::BidderLook(const Form1& form, int viewer)
+    : form_(form), viewer_(viewer), record_([viewer](std::string& text, const RecordLine& line) {
+        if (const auto kind = kindSeenBy(line, viewer)) append(text, line, labelOf(*kind));
+      }) {}
 
 std::uint64_t BidderLook::inputsOf(const Element& e) const {
   const Form1& f = form_;
-  if (e.name == "ousatu") return recordVersion(f.recordLines);
+  if (e.name == "ousatu") return recordVersion(f);
   return (f.traineeHoldsRight() ? 1u : 0u) | (f.rightHolder == viewer_ ? 2u : 0u) |
          (f.syuuryou == 1 ? 4u : 0u) | (f.jibun.visible ? 8u : 0u);
 }
@@ -87,7 +98,7 @@ void BidderLook::apply(DisplayedElement& d) const {
   const Form1& f = form_;
   const std::string& name = d.element().name;
   if (name == "ousatu") {
-    std::get<TextBox>(d.state).text = recordTextFor(f.recordLines, viewer_);
+    std::get<TextBox>(d.state).text = record_.of(f);
     return;
   }
   // Another trainee holds the right, or won: this one sees what the floor's right or win shows.

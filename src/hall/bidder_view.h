@@ -39,14 +39,28 @@ std::string recordTextFor(std::span<const RecordLine> lines, int viewer);
 std::string recordTextForOperator(std::span<const RecordLine> lines,
                                   const std::function<std::string(int bidder)>& nameOf);
 // Changes whenever the record's lines do: they are only ever added or all cleared.
-std::uint64_t recordVersion(std::span<const RecordLine> lines);
+std::uint64_t recordVersion(const Form1& form);
+
+// One reader's record kept up to date as lines are added, so that it is written out once.
+class RecordReading {
+ public:
+  using Line = std::function<void(std::string& text, const RecordLine& line)>;
+  explicit RecordReading(Line line) : line_(std::move(line)) {}
+  const std::string& of(const Form1& form) const;
+
+ private:
+  Line line_;
+  mutable std::string text_;
+  mutable std::uint64_t begun_ = ~std::uint64_t{0};
+  mutable std::size_t read_ = 0;
+};
 
 // The practice screen as the trainee `viewer` of a hall sees it: the board, the sell-out, the
 // countdown are everybody's; the right signs light only for the right's holder, a lot won by
 // another trainee reads as won by another buyer, and the record is theirs.
 class BidderLook : public ElementLook {
  public:
-  BidderLook(const Form1& form, int viewer) : form_(form), viewer_(viewer) {}
+  BidderLook(const Form1& form, int viewer);
   bool alters(const Element& e) const override;
   void apply(DisplayedElement& d) const override;
   std::uint64_t inputsOf(const Element& e) const override;
@@ -54,6 +68,7 @@ class BidderLook : public ElementLook {
  private:
   const Form1& form_;
   int viewer_;
+  RecordReading record_;
 };
 
 }  // namespace kobaru

@@ -43,7 +43,7 @@ void HallSession::Observers::notice(const Form1& form, Moment moment) {
 }
 
 std::uint64_t HallSession::OperatorLook::inputsOf(const Element&) const {
-  return recordVersion(hall_.form().recordLines);
+  return recordVersion(hall_.form());
 }
 
 HallSession::HallSession(PlatformQuestions& platform, Rnd rnd, std::int64_t wallNow)

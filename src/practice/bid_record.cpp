@@ -13,6 +13,7 @@ constexpr char kNewLine[] = "\r\n";
 void Form1::recordReset() {
   ousatu.text = kRecordHeader;
   recordLines.clear();
+  ++recordsBegun;
 }
 
 void Form1::recordLine(RecordKind kind) {

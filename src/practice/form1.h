@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -172,6 +173,7 @@ class Form1 {
   TextBox ousatu;
   // Its lines below the header as structure, oldest first; cleared with the record.
   std::vector<RecordLine> recordLines;
+  std::uint64_t recordsBegun = 0;  // counts the record's fresh starts: lines are only added between
 
   // --- The trainees at the bid button: one in the single-user program, bidder 0; in a hall,
   // several, each input of theirs run with its bidder as the actor.

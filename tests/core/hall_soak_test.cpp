@@ -27,7 +27,9 @@ TEST(HallSoak, AThousandLotsWithTraineesComingAndGoing) {
   const auto check = [&checked](HallPractice& p) {
     const Form1& f = p.hall().form();
     int wins = 0;
-    for (const auto& [id, page] : p.pages()) {
+    for (const auto& entry : p.pages()) {
+      const int id = entry.first;
+      const HallPractice::Page& page = entry.second;
       const auto text = [&page](const char* name) {
         return std::get<TextBox>(page.shown.at(name).state).text;
       };
