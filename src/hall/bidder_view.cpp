@@ -42,13 +42,6 @@ std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer) {
   return line.kind;
 }
 
-std::string recordTextFor(std::span<const RecordLine> lines, int viewer) {
-  std::string text = kRecordHeader;
-  for (const RecordLine& line : lines)
-    if (const auto kind = kindSeenBy(line, viewer)) append(text, line, labelOf(*kind));
-  return text;
-}
-
 std::string recordTextForOperator(std::span<const RecordLine> lines,
                                   const std::function<std::string(int bidder)>& nameOf) {
   std::string text = kRecordHeader;

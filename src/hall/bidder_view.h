@@ -33,9 +33,8 @@ inline constexpr OthersLine kOthersLines[] = {
 // The kind a line reads as to `viewer`; nothing for a line they do not see.
 std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer);
 
-// The bid record as the trainee `viewer` reads it, and as the operator does: with each trainee's
-// name in place of "YOU" (and of 自分 in an award), the floor's lines as they are.
-std::string recordTextFor(std::span<const RecordLine> lines, int viewer);
+// The bid record as the operator reads it: with each trainee's name in place of "YOU" (and of
+// 自分 in an award), the floor's lines as they are.
 std::string recordTextForOperator(std::span<const RecordLine> lines,
                                   const std::function<std::string(int bidder)>& nameOf);
 // Changes whenever the record's lines do: they are only ever added or all cleared.

@@ -82,6 +82,12 @@ std::string HallSession::nameOf(int bidder) const {
   return b == bidders_.end() ? std::string() : b->second.name;
 }
 
+std::optional<int> HallSession::rightHolder() const {
+  const Form1& f = session_.form();
+  if (!f.traineeHoldsRight() || bidders_.count(f.rightHolder) == 0) return std::nullopt;
+  return f.rightHolder;
+}
+
 bool HallSession::othersPresent(int bidder) const {
   return std::any_of(bidders_.begin(), bidders_.end(),
                      [bidder](const auto& b) { return b.first != bidder && b.second.present; });

@@ -41,6 +41,8 @@ class HallSession {
   void leave(int bidder, std::int64_t wallNow);
   bool present(int bidder) const;
   std::string nameOf(int bidder) const;
+  // The trainee who holds the right, for the operator's list; nothing while the floor does.
+  std::optional<int> rightHolder() const;
 
   void bidderInput(int bidder, const Input& in, std::int64_t wallNow);
   void operatorInput(const Input& in, std::int64_t wallNow);

@@ -70,13 +70,16 @@ TEST_F(Hall, AClickWhileThePriceClimbsIsThatTraineesBidAndTheirRight) {
   click(a);
   EXPECT_EQ(newest(a), "YOU  20.6");
   EXPECT_EQ(newest(b), "他  20.6");
-  EXPECT_EQ(f.rightHolder, a);
+  EXPECT_EQ(hall.rightHolder(), a);
   after(100);
   click(b);
   EXPECT_EQ(newest(a), "他  21.2");
   EXPECT_EQ(newest(b), "YOU  21.2");
-  EXPECT_EQ(f.rightHolder, b);
+  EXPECT_EQ(hall.rightHolder(), b);
   EXPECT_TRUE(f.Timer1.enabled());  // the clock runs on
+  op("Command2");
+  op("Command3");  // the operator raises one position for the floor
+  EXPECT_EQ(hall.rightHolder(), std::nullopt);
 }
 
 TEST_F(Hall, TheClockClimbsWhileAnybodyHoldsAndTheLastToLetGoHasTheRight) {
@@ -297,10 +300,13 @@ TEST(HallRecord, OneTraineesViewIsTheSingleUserRecord) {
   Form1 f(host, seededRnd(5));
   f.Form_Load();
   RandomTrainee trainee(f, 9);
+  const BidderLook look(f, 0);
   for (int step = 0; step < 20'000; ++step) {
     f.scheduler.advance(std::max<std::int64_t>(1, trainee.nextAt() - f.scheduler.now()));
     trainee.act();
-    ASSERT_EQ(recordTextFor(f.recordLines, 0), f.ousatu.text) << step;
+    DisplayedElement record = displayed(f.ousatu, f);
+    look.apply(record);
+    ASSERT_EQ(std::get<TextBox>(record.state).text, f.ousatu.text) << step;
   }
 }
 
