@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "support/automatic_practice.h"
@@ -151,6 +152,77 @@ TEST(HallCountdown, ARaiseRestartsTheCountdownForEverybody) {
   EXPECT_EQ(f.kaisinaosi, 1);
   EXPECT_EQ(f.syuuryou, 0);
   EXPECT_EQ(f.rightHolder, b);
+}
+
+// The same rules in the automatic practice: bids passing the right while the price climbs, the
+// retakes after the sell-out, the countdown's award to the holder, and the cycle going on once
+// the winner confirms.
+TEST(HallAutomatic, ALotPlayedByTwoTrainees) {
+  RecordingHost platform;
+  std::int64_t wall = 0;
+  HallSession hall{platform, seededRnd(3), wall};
+  Form1& f = hall.form();
+  const int a = hall.join("青木"), b = hall.join("馬場");
+  const auto click = [&](int who) {
+    hall.bidderInput(who, down("Command12"), wall);
+    hall.bidderInput(who, up("Command12"), wall);
+  };
+  const auto after = [&](int ms) {
+    for (; ms > 0; ms -= 50) hall.operatorInput(input(InputKind::Tick), wall += 50);
+  };
+  const auto until = [&](const std::function<bool()>& done) {
+    for (int i = 0; i < 6000 && !done(); ++i) after(50);
+    return done();
+  };
+  const auto newest = [&](int who) {
+    for (const DisplayedElement& d : hall.bidderAll(who))
+      if (d.element().name == "ousatu") {
+        const std::string& r = std::get<TextBox>(d.state).text;
+        return r.substr(r.rfind('\n') + 1);
+      }
+    return std::string();
+  };
+  hall.operatorInput(input(InputKind::Load), wall);
+  const double lot = f.syuppinbangou + 1;
+  ASSERT_TRUE(until([&] { return f.syuppinbangou == lot && f.Timer1.enabled(); }));
+  click(a);
+  EXPECT_EQ(newest(a).rfind("YOU  ", 0), 0u) << newest(a);
+  EXPECT_EQ(newest(b).rfind("他  ", 0), 0u) << newest(b);
+  click(b);
+  EXPECT_EQ(hall.rightHolder(), b);
+  // Stopped short of the reserve, two hold: the one who lets go last has the right.
+  ASSERT_TRUE(until([&] { return !f.Timer1.enabled(); }));
+  ASSERT_EQ(f.urikirityuu, 0);
+  hall.bidderInput(a, down("Command12"), wall);
+  hall.bidderInput(b, down("Command12"), wall);
+  after(150);
+  hall.bidderInput(b, up("Command12"), wall);
+  EXPECT_TRUE(f.Timer1.enabled());
+  hall.bidderInput(a, up("Command12"), wall);
+  EXPECT_EQ(hall.rightHolder(), a);
+  EXPECT_EQ(newest(a).rfind("ベタ YOU  ", 0), 0u) << newest(a);
+  ASSERT_TRUE(until([&] { return f.urikirityuu == 1; }));
+  if (hall.rightHolder() != a) click(a);
+  EXPECT_EQ(newest(a).rfind("1POS YOU  ", 0), 0u) << newest(a);
+  click(b);
+  EXPECT_EQ(newest(a).rfind("1POS 他  ", 0), 0u) << newest(a);
+  click(b);  // the holder confirms the right
+  EXPECT_EQ(newest(b).rfind("権利 YOU  ", 0), 0u) << newest(b);
+  const double price = f.kakaku;
+  ASSERT_TRUE(until([&] { return f.syuuryou == 1; }));  // the countdown ends the lot
+  EXPECT_EQ(f.kakaku, price);
+  EXPECT_EQ(newest(b).rfind("自分落札  ", 0), 0u) << newest(b);
+  EXPECT_EQ(newest(a).rfind("他人落札  ", 0), 0u) << newest(a);
+  hall.bidderInput(b, key(InputKind::KeyDown, "Command14", U'\r'), wall);
+  EXPECT_TRUE(hall.confirmedByHall().empty());
+  EXPECT_TRUE(until([&] { return f.syuppinbangou == lot + 1; }));  // the cycle goes on
+  const auto outcome = [&](int who) {
+    for (const LotResult& r : hall.resultsOf(who)->lots())
+      if (r.lot == lot) return r.outcome;
+    return Outcome::Running;
+  };
+  EXPECT_EQ(outcome(b), Outcome::WonByTrainee);
+  EXPECT_EQ(outcome(a), Outcome::WonByOther);
 }
 
 TEST_F(Hall, TheRightSignsLightOnlyForItsHolderAndTheWinReadsAsAnothersToTheRest) {
