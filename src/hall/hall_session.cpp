@@ -95,7 +95,7 @@ bool HallSession::othersPresent(int bidder) const {
 
 void HallSession::leave(int bidder, std::int64_t wallNow) {
   if (!present(bidder)) return;
-  letGo(bidder, wallNow);
+  if (holding_.count(bidder) > 0) letGo(bidder, wallNow);
   // A lot under way when they go stays unfinished in their results.
   bidders_[bidder].results->notice(session_.form(), LotObserver::Moment::PracticeEnded);
   bidders_[bidder].present = false;
@@ -159,10 +159,11 @@ void HallSession::gesture(int bidder, const Gesture& g, std::int64_t wallNow) {
   }
 }
 
-// Who lets go while others hold drops out at the price; the last to let go has the right.
+// Who lets go while others hold drops out at the price, and a release by one who was not
+// holding leaves their hold alone; the last to let go has the right.
 void HallSession::letGo(int bidder, std::int64_t wallNow) {
-  const bool held = holding_.erase(bidder) > 0;
-  if (held && !holding_.empty()) return;
+  holding_.erase(bidder);
+  if (!holding_.empty()) return;
   act(bidder, &Form1::Command12_MouseUp, wallNow);
 }
 

@@ -105,6 +105,21 @@ TEST_F(Hall, TheClockClimbsWhileAnybodyHoldsAndTheLastToLetGoHasTheRight) {
   }
 }
 
+TEST_F(Hall, AReleaseByOneNotHoldingLeavesTheHoldAlone) {
+  startLot();
+  press(b);  // while the clock runs by itself: no hold of theirs
+  op("Command2");
+  press(a);  // the clock stopped: a's hold climbs it
+  release(b);
+  EXPECT_TRUE(f.Timer1.enabled());
+  hall.leave(b, wall);
+  EXPECT_TRUE(f.Timer1.enabled());
+  after(100);
+  release(a);
+  EXPECT_FALSE(f.Timer1.enabled());
+  EXPECT_EQ(hall.rightHolder(), a);
+}
+
 TEST_F(Hall, AfterTheSellOutClicksTakeTheLotOnePositionUpInTheirOrder) {
   soldOut();
   const double price = f.kakaku;
