@@ -10,19 +10,21 @@ namespace kobaru {
 
 Viewer::Viewer(const Form1& form, const ElementLook* look, Scope scope)
     : form_(form), look_(look), scope_(scope) {
-  shown_.reserve(form.elements().size());
-  for (const Element* e : form.elements()) {
-    shown_.push_back(shownOf(*e));
-    if (follows(shown_.back())) followed_.push_back(shown_.size() - 1);
+  // Only the elements it follows are kept: a trainee's own view is a handful of them.
+  const auto& elements = form.elements();
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    if (!follows(look_ && look_->alters(*elements[i]))) continue;
+    followed_.push_back(i);
+    shown_.push_back(shownOf(*elements[i]));
   }
 }
 
-bool Viewer::follows(const Shown& shown) const {
+bool Viewer::follows(bool altered) const {
   switch (scope_) {
     case Scope::Altered:
-      return shown.altered;
+      return altered;
     case Scope::Unaltered:
-      return !shown.altered;
+      return !altered;
     case Scope::All:
       break;
   }
@@ -43,9 +45,9 @@ std::vector<DisplayedElement> Viewer::all() {
   const auto& elements = form_.elements();
   std::vector<DisplayedElement> all;
   all.reserve(elements.size());
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    shown_[i] = shownOf(*elements[i]);
-    if (follows(shown_[i])) all.push_back(shown_[i].displayed);
+  for (std::size_t k = 0; k < followed_.size(); ++k) {
+    shown_[k] = shownOf(*elements[followed_[k]]);
+    all.push_back(shown_[k].displayed);
   }
   return all;
 }
@@ -62,20 +64,21 @@ bool Viewer::unchanged(const Element& e, const Shown& shown) const {
 std::vector<DisplayedElement> Viewer::changes() {
   std::vector<DisplayedElement> changed;
   const auto& elements = form_.elements();
-  for (const std::size_t i : followed_) {
-    if (unchanged(*elements[i], shown_[i])) continue;
-    Shown now = shownOf(*elements[i]);
-    const bool same = now.displayed == shown_[i].displayed;
-    shown_[i] = std::move(now);
-    if (!same) changed.push_back(shown_[i].displayed);
+  for (std::size_t k = 0; k < followed_.size(); ++k) {
+    const Element& e = *elements[followed_[k]];
+    if (unchanged(e, shown_[k])) continue;
+    Shown now = shownOf(e);
+    const bool same = now.displayed == shown_[k].displayed;
+    shown_[k] = std::move(now);
+    if (!same) changed.push_back(shown_[k].displayed);
   }
   return changed;
 }
 
 void Viewer::typed(const TextBox& box) {
   const auto& elements = form_.elements();
-  for (std::size_t i = 0; i < elements.size(); ++i)
-    if (elements[i] == &box) shown_[i] = shownOf(box);
+  for (std::size_t k = 0; k < followed_.size(); ++k)
+    if (elements[followed_[k]] == &box) shown_[k] = shownOf(box);
 }
 
 }  // namespace kobaru

@@ -47,12 +47,13 @@ class Viewer {
   };
   Shown shownOf(const Element& e) const;
   bool unchanged(const Element& e, const Shown& shown) const;
-  bool follows(const Shown& shown) const;
+  bool follows(bool altered) const;
   const Form1& form_;
   const ElementLook* look_;
   Scope scope_;
+  // The elements of its scope, by index in the form's, and each as last shown.
+  std::vector<std::size_t> followed_;
   std::vector<Shown> shown_;
-  std::vector<std::size_t> followed_;  // the elements of its scope, by index
 };
 
 }  // namespace kobaru
