@@ -137,28 +137,44 @@ TEST_F(Hall, AfterTheSellOutClicksTakeTheLotOnePositionUpInTheirOrder) {
   EXPECT_EQ(f.kakaku, price + 6);
 }
 
-// In the automatic practice, which decides by its countdown.
-TEST(HallCountdown, ARaiseRestartsTheCountdownForEverybody) {
+// A hall of the automatic practice, which decides by its countdown, seeded, with two trainees.
+struct AutomaticHall : ::testing::Test {
   RecordingHost platform;
   std::int64_t wall = 0;
   HallSession hall{platform, seededRnd(3), wall};
   Form1& f = hall.form();
-  const int a = hall.join("青木"), b = hall.join("馬場");
-  const auto click = [&](int who) {
+  int a = hall.join("青木");
+  int b = hall.join("馬場");
+
+  AutomaticHall() { hall.operatorInput(input(InputKind::Load), wall); }
+  void click(int who) {
     hall.bidderInput(who, down("Command12"), wall);
     hall.bidderInput(who, up("Command12"), wall);
-  };
-  const auto after = [&](int ms) {
-    for (; ms > 0; ms -= 50) hall.operatorInput(input(InputKind::Tick), wall += 50);
-  };
-  hall.operatorInput(input(InputKind::Load), wall);
-  // The first lot sold out and not yet decided.
-  for (int i = 0; i < 12'000 && !(f.urikirityuu == 1 && f.syuuryou == 0); ++i) {
-    after(50);
-    if (f.Command14.backColor == kRed)
-      hall.bidderInput(f.rightHolder, key(InputKind::KeyDown, "Command14", U'\r'), wall);
   }
-  ASSERT_EQ(f.urikirityuu, 1);
+  void after(int ms) {
+    for (; ms > 0; ms -= 50) hall.operatorInput(input(InputKind::Tick), wall += 50);
+  }
+  // Runs the practice on, its winners confirming, until `done` (for at most five minutes).
+  bool until(const std::function<bool()>& done) {
+    for (int i = 0; i < 6000 && !done(); ++i) {
+      after(50);
+      if (f.Command14.backColor == kRed && !done())
+        hall.bidderInput(f.rightHolder, key(InputKind::KeyDown, "Command14", U'\r'), wall);
+    }
+    return done();
+  }
+  std::string newest(int who) {
+    for (const DisplayedElement& d : hall.bidderAll(who))
+      if (d.element().name == "ousatu") {
+        const std::string& r = std::get<TextBox>(d.state).text;
+        return r.substr(r.rfind('\n') + 1);
+      }
+    return {};
+  }
+};
+
+TEST_F(AutomaticHall, ARaiseRestartsTheCountdownForEverybody) {
+  ASSERT_TRUE(until([&] { return f.urikirityuu == 1 && f.syuuryou == 0; }));
   click(a);
   after(1500);
   ASSERT_GT(f.ketteikaisuu, 0);
@@ -169,35 +185,10 @@ TEST(HallCountdown, ARaiseRestartsTheCountdownForEverybody) {
   EXPECT_EQ(f.rightHolder, b);
 }
 
-// The same rules in the automatic practice: bids passing the right while the price climbs, the
-// retakes after the sell-out, the countdown's award to the holder, and the cycle going on once
-// the winner confirms.
-TEST(HallAutomatic, ALotPlayedByTwoTrainees) {
-  RecordingHost platform;
-  std::int64_t wall = 0;
-  HallSession hall{platform, seededRnd(3), wall};
-  Form1& f = hall.form();
-  const int a = hall.join("青木"), b = hall.join("馬場");
-  const auto click = [&](int who) {
-    hall.bidderInput(who, down("Command12"), wall);
-    hall.bidderInput(who, up("Command12"), wall);
-  };
-  const auto after = [&](int ms) {
-    for (; ms > 0; ms -= 50) hall.operatorInput(input(InputKind::Tick), wall += 50);
-  };
-  const auto until = [&](const std::function<bool()>& done) {
-    for (int i = 0; i < 6000 && !done(); ++i) after(50);
-    return done();
-  };
-  const auto newest = [&](int who) {
-    for (const DisplayedElement& d : hall.bidderAll(who))
-      if (d.element().name == "ousatu") {
-        const std::string& r = std::get<TextBox>(d.state).text;
-        return r.substr(r.rfind('\n') + 1);
-      }
-    return std::string();
-  };
-  hall.operatorInput(input(InputKind::Load), wall);
+// The same rules in the automatic practice: bids passing the right while the price climbs, a
+// hold by two, the retakes after the sell-out, the countdown's award to the holder, and the cycle
+// going on once the winner confirms.
+TEST_F(AutomaticHall, ALotPlayedByTwoTrainees) {
   const double lot = f.syuppinbangou + 1;
   ASSERT_TRUE(until([&] { return f.syuppinbangou == lot && f.Timer1.enabled(); }));
   click(a);
