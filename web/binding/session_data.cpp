@@ -43,6 +43,8 @@ Input inputOf(const val& in) {
   r.key = key >= 0 && key <= 0x10FFFF && key == std::floor(key) ? static_cast<char32_t>(key)
                                                                 : char32_t{0x110000};
   r.text = textOf(in["text"]);
+  // Text typed into an entry, without the text: nothing to put there.
+  if (r.kind == InputKind::EntryText && !in["text"].isString()) r.kind = InputKind::Tick;
   return r;
 }
 

@@ -9,7 +9,8 @@ namespace kobaru {
 
 // The page's raw input as the session takes it: {kind, name, pointer, primary, over, repeat,
 // key, text}, each field optional. A field of the wrong type counts as absent, a kind the
-// session does not know as a wake-up, a key that is not a character as none.
+// session does not know as a wake-up (and so does entryText without its text), a key that is
+// not a character as none.
 Input inputOf(const emscripten::val& in);
 
 // What the page does after an input: {effects: [{kind, path | text, title, icon}], changes,

@@ -359,6 +359,46 @@ test('the results outlive the practice screen, and the windows open at the sizes
   });
 });
 
+test('the core takes any input the page could send: what it cannot read changes nothing, and no time is any harm', async () => {
+  await withBrowser({}, async (context) => {
+    const { page, faults } = await open(context, site);
+    const replies = await page.evaluate(async () => {
+      const core = await (await import('./kobaru.mjs')).default();
+      const results = new core.Results();
+      const board = new core.Board({ isRegularFile: () => false }, results, false, 0, 7);
+      const loaded = board.input({ kind: 'load' }, 0);
+      const before = board.elements().map((e) => JSON.stringify(e)).join('\n');
+      const inputs = [
+        null, undefined, 42, 'load', [], {}, { kind: 5 }, { kind: 'nonsense', name: 'Command1' },
+        { kind: 'buttonDown', name: 7, pointer: 1e300, primary: 'yes' },
+        { kind: 'buttonUp', name: 'Command99', pointer: NaN, over: {} },
+        { kind: 'keyDown', name: 'Command1', key: -13 },
+        { kind: 'entryKey', name: 'Text6', key: 0x110000 },
+        { kind: 'entryKey', name: 'Text6', key: 2.5 },
+        { kind: 'entryText', name: 'Text6', text: 123 },
+        { kind: 'entryText', name: 'ousatu', text: 'not typed into a locked box' },
+        { kind: 'focus', name: { toString: () => 'Command12' } },
+        { kind: 'messageClosed' },
+      ];
+      const replies = [];
+      const shape = (r) => [Array.isArray(r.effects), Array.isArray(r.changes), typeof r.sleep, typeof r.held];
+      for (const input of inputs) replies.push(shape(board.input(input, 0)));
+      const after = board.elements().map((e) => JSON.stringify(e)).join('\n');
+      // A time that is no time reads as 0, a clock that steps back moves nothing: at worst the
+      // clock catches up one tick, as after a pause.
+      for (const t of [NaN, Infinity, -Infinity, -1e308, 1e308]) replies.push(shape(board.input({ kind: 'tick' }, t)));
+      board.delete();
+      results.delete();
+      const changed = after.split('\n').filter((line, i) => line !== before.split('\n')[i]);
+      return { loaded: loaded.effects.map((e) => e.kind), replies, changed };
+    });
+    assert.deepEqual(replies.loaded, []);
+    for (const r of replies.replies) assert.deepEqual(r, [true, true, 'number', 'string']);
+    assert.deepEqual(replies.changed, [], 'the screen is as it was');
+    assert.deepEqual(faults, []);
+  });
+});
+
 test('the results chart draws the core\'s bars for the lots the trainee won', async () => {
   await withBrowser({ viewport: { width: 1600, height: 900 } }, async (context) => {
     const { page, faults } = await open(context, site);
