@@ -10,19 +10,8 @@ namespace kobaru {
 
 namespace {
 
-constexpr char kNewLine[] = "\r\n";
 constexpr std::string_view kYou = "YOU";
 constexpr std::string_view kSelf = "自分";
-
-bool finalLine(RecordKind kind) {
-  return kind == RecordKind::NoCall || kind == RecordKind::FinalBid;
-}
-
-void append(std::string& text, const RecordLine& line, std::string_view label) {
-  text.append(finalLine(line.kind) ? "\r\n\r\n" : kNewLine)
-      .append(label)
-      .append(priceText(line.price));
-}
 
 // The elements whose look follows who holds the right or who won.
 constexpr std::string_view kRightSigns[] = {"kenri", "kenri2", "Label10"};
@@ -42,19 +31,13 @@ std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer) {
   return line.kind;
 }
 
-std::string recordTextForOperator(std::span<const RecordLine> lines,
-                                  const std::function<std::string(int bidder)>& nameOf) {
-  std::string text = kRecordHeader;
-  for (const RecordLine& line : lines) {
-    std::string label(labelOf(line.kind));
-    if (partyOf(line.kind) == Party::Trainee) {
-      const std::string_view mark = label.find(kYou) != std::string::npos ? kYou : kSelf;
-      if (const std::size_t at = label.find(mark); at != std::string::npos)
-        label.replace(at, mark.size(), nameOf(line.bidder));
-    }
-    append(text, line, label);
-  }
-  return text;
+std::string operatorLabel(RecordKind kind, const std::string& name) {
+  std::string label(labelOf(kind));
+  if (partyOf(kind) != Party::Trainee) return label;
+  const std::string_view mark = label.find(kYou) != std::string::npos ? kYou : kSelf;
+  if (const std::size_t at = label.find(mark); at != std::string::npos)
+    label.replace(at, mark.size(), name);
+  return label;
 }
 
 std::uint64_t recordVersion(const Form1& form) {
@@ -67,13 +50,18 @@ const std::string& RecordReading::of(const Form1& form) const {
     read_ = 0;
     text_ = kRecordHeader;
   }
-  for (; read_ < form.recordLines.size(); ++read_) line_(text_, form.recordLines[read_]);
+  for (; read_ < form.recordLines.size(); ++read_) {
+    const RecordLine& line = form.recordLines[read_];
+    if (const std::optional<std::string> label = label_(line))
+      appendRecordText(text_, line.kind, *label, priceText(line.price));
+  }
   return text_;
 }
 
 BidderLook::BidderLook(const Form1& form, int viewer)
-    : form_(form), viewer_(viewer), record_([viewer](std::string& text, const RecordLine& line) {
-        if (const auto kind = kindSeenBy(line, viewer)) append(text, line, labelOf(*kind));
+    : form_(form), viewer_(viewer), record_([viewer](const RecordLine& line) {
+        const std::optional<RecordKind> kind = kindSeenBy(line, viewer);
+        return kind ? std::optional<std::string>(labelOf(*kind)) : std::nullopt;
       }) {}
 
 std::uint64_t BidderLook::inputsOf(const Element& e) const {

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "practice/record_labels.h"
@@ -33,22 +32,22 @@ inline constexpr OthersLine kOthersLines[] = {
 // The kind a line reads as to `viewer`; nothing for a line they do not see.
 std::optional<RecordKind> kindSeenBy(const RecordLine& line, int viewer);
 
-// The bid record as the operator reads it: with each trainee's name in place of "YOU" (and of
-// 自分 in an award), the floor's lines as they are.
-std::string recordTextForOperator(std::span<const RecordLine> lines,
-                                  const std::function<std::string(int bidder)>& nameOf);
+// A line's label as the operator reads it: a trainee's with their name in place of "YOU" (and
+// of 自分 in an award), the floor's as it is.
+std::string operatorLabel(RecordKind kind, const std::string& name);
 // Changes whenever the record's lines do: they are only ever added or all cleared.
 std::uint64_t recordVersion(const Form1& form);
 
 // One reader's record kept up to date as lines are added, so that it is written out once.
 class RecordReading {
  public:
-  using Line = std::function<void(std::string& text, const RecordLine& line)>;
-  explicit RecordReading(Line line) : line_(std::move(line)) {}
+  // A line's label as this reader reads it; nothing for a line they do not see.
+  using Label = std::function<std::optional<std::string>(const RecordLine& line)>;
+  explicit RecordReading(Label label) : label_(std::move(label)) {}
   const std::string& of(const Form1& form) const;
 
  private:
-  Line line_;
+  Label label_;
   mutable std::string text_;
   mutable std::uint64_t begun_ = ~std::uint64_t{0};
   mutable std::size_t read_ = 0;

@@ -32,9 +32,13 @@ void merge(Reply& into, const Reply& r) {
 
 }  // namespace
 
+HallSession::OperatorLook::OperatorLook(const HallSession& hall)
+    : hall_(hall), record_([&hall](const RecordLine& line) {
+        return std::optional<std::string>(operatorLabel(line.kind, hall.nameOf(line.bidder)));
+      }) {}
+
 void HallSession::OperatorLook::apply(DisplayedElement& d) const {
-  std::get<TextBox>(d.state).text = recordTextForOperator(
-      hall_.form().recordLines, [this](int bidder) { return hall_.nameOf(bidder); });
+  std::get<TextBox>(d.state).text = record_.of(hall_.form());
 }
 
 void HallSession::Observers::notice(const Form1& form, Moment moment) {

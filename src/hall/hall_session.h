@@ -74,13 +74,14 @@ class HallSession {
   // The operator reads the record with the trainees' names.
   class OperatorLook : public ElementLook {
    public:
-    explicit OperatorLook(const HallSession& hall) : hall_(hall) {}
+    explicit OperatorLook(const HallSession& hall);
     bool alters(const Element& e) const override { return e.name == "ousatu"; }
     void apply(DisplayedElement& d) const override;
     std::uint64_t inputsOf(const Element& e) const override;
 
    private:
     const HallSession& hall_;
+    RecordReading record_;
   };
   // Tells every present trainee's results what the screen tells.
   class Observers : public LotObserver {

@@ -6,10 +6,6 @@
 
 namespace kobaru {
 
-namespace {
-constexpr char kNewLine[] = "\r\n";
-}
-
 void Form1::recordReset() {
   ousatu.text = kRecordHeader;
   recordLines.clear();
@@ -24,7 +20,7 @@ void Form1::recordLine(RecordKind kind) {
 
 void Form1::appendRecordLine(RecordKind kind) {
   kirokumei = labelOf(kind);
-  ousatu.text.append(kNewLine).append(kirokumei).append(kirokukakaku);
+  appendRecordText(ousatu.text, kind, kirokumei, kirokukakaku);
   // A trainee's bid is the acting bidder's; an award to a trainee, the right holder's.
   const bool award = actOf(kind) == Act::Award || actOf(kind) == Act::CutOffAward;
   const int bidder = partyOf(kind) != Party::Trainee ? 0 : award ? rightHolder : actor;
@@ -39,7 +35,7 @@ void Form1::recordBid(RecordKind kind) {
 
 void Form1::recordFinalBid() {
   const RecordKind kind = ousatukakaku == sutatokakaku ? RecordKind::NoCall : RecordKind::FinalBid;
-  ousatu.text.append(kNewLine).append(kNewLine).append(labelOf(kind)).append(saisyuuousatu);
+  appendRecordText(ousatu.text, kind, labelOf(kind), saisyuuousatu);
   recordLines.push_back(RecordLine{kind, ousatukakaku, 0});
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The bid record's lines as structure: each line's kind says whom it is about and what happened,
@@ -126,6 +127,14 @@ constexpr Party partyOf(RecordKind kind) {
 }
 constexpr Act actOf(RecordKind kind) {
   return rowOf(kind).act;
+}
+
+// Writes one line of the record into its text: a line of its own, and a blank line before the
+// final bid's.
+inline void appendRecordText(std::string& text, RecordKind kind, std::string_view label,
+                             std::string_view price) {
+  const bool final = kind == RecordKind::NoCall || kind == RecordKind::FinalBid;
+  text.append(final ? "\r\n\r\n" : "\r\n").append(label).append(price);
 }
 
 // Every kind has its row in its place, and no two kinds are the same party's same act: a kind is
