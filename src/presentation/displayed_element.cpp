@@ -57,6 +57,24 @@ DisplayedElement copied(const Element& e) {
 
 }  // namespace
 
+Control controlOf(const Element& e) {
+  switch (e.kind) {
+    case Kind::Label:
+      return Control::Label;
+    case Kind::Button:
+      return Control::Button;
+    case Kind::TextBox: {
+      const auto& box = static_cast<const TextBox&>(e);
+      return box.multiLine ? Control::Record : box.locked ? Control::Box : Control::Entry;
+    }
+    case Kind::Picture:
+      return Control::Picture;
+    case Kind::Line:
+      break;
+  }
+  return Control::Line;
+}
+
 const Element& DisplayedElement::element() const {
   return std::visit([](const auto& e) -> const Element& { return e; }, state);
 }

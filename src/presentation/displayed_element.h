@@ -20,6 +20,11 @@ struct CaptionAroundBox {
   friend bool operator==(const CaptionAroundBox&, const CaptionAroundBox&) = default;
 };
 
+// The control a shell makes for an element, once, when the screen opens: a text box is the bid
+// record (many lines), an entry the trainee types into, or a box only the handlers write.
+enum class Control { Label, Button, Entry, Record, Box, Picture, Line };
+Control controlOf(const Element& e);
+
 // An element as every shell draws it: its properties, its accessible name and, for a label, how
 // its caption is laid out.
 struct DisplayedElement {

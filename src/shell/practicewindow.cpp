@@ -99,29 +99,26 @@ PracticeWindow::~PracticeWindow() {
 
 void PracticeWindow::build() {
   for (const DisplayedElement& d : session_.all()) {
-    const Element& e = d.element();
-    switch (e.kind) {
-      case Kind::Picture:
+    switch (controlOf(d.element())) {
+      case Control::Picture:
         widgets_.push_back(widgetOf<Picture, BoardPicture>(d, this, view_));
         break;
-      case Kind::Line:
+      case Control::Line:
         widgets_.push_back(widgetOf<Line, BoardLine>(d, this, view_));
         break;
-      case Kind::Label:
+      case Control::Label:
         widgets_.push_back(widgetOf<Label, BoardLabel>(d, this, view_));
         break;
-      case Kind::TextBox: {
-        const auto& box = static_cast<const TextBox&>(e);
-        if (box.multiLine) {
-          widgets_.push_back(widgetOf<TextBox, RecordBox>(d, this, view_));
-        } else if (!box.locked) {
-          widgets_.push_back(widgetOf<TextBox, BoardEntry>(d, this, view_));
-        } else {
-          widgets_.push_back(widgetOf<TextBox, BoardBox>(d, this, view_));
-        }
+      case Control::Record:
+        widgets_.push_back(widgetOf<TextBox, RecordBox>(d, this, view_));
         break;
-      }
-      case Kind::Button:
+      case Control::Entry:
+        widgets_.push_back(widgetOf<TextBox, BoardEntry>(d, this, view_));
+        break;
+      case Control::Box:
+        widgets_.push_back(widgetOf<TextBox, BoardBox>(d, this, view_));
+        break;
+      case Control::Button:
         widgets_.push_back(widgetOf<Button, BoardButton>(d, this, view_));
         break;
     }

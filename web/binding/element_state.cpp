@@ -14,6 +14,10 @@ struct Named {
 };
 
 // The names the page knows the kinds, faces and alignments by.
+constexpr Named<Control> kControls[] = {{Control::Label, "label"}, {Control::Button, "button"},
+                                        {Control::Entry, "entry"}, {Control::Record, "record"},
+                                        {Control::Box, "box"},     {Control::Picture, "picture"},
+                                        {Control::Line, "line"}};
 constexpr Named<Kind> kKinds[] = {{Kind::Label, "label"},
                                   {Kind::Button, "button"},
                                   {Kind::TextBox, "textbox"},
@@ -88,6 +92,7 @@ val stateOf(const DisplayedElement& d) {
   val s = val::object();
   s.set("name", e.name);
   s.set("kind", nameOf(kKinds, e.kind));
+  s.set("control", nameOf(kControls, controlOf(e)));
   s.set("left", e.left);
   s.set("top", e.top);
   s.set("width", e.width);

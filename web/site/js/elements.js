@@ -23,7 +23,7 @@ function created(tag, className, attributes = {}) {
   return el;
 }
 
-// Each kind of element: the DOM element made for it, and how a state of it is shown there (the
+// Each control: the DOM element made for it, and how a state of it is shown there (the
 // place, visibility and accessible name are shown alike for all).
 
 function label(s) {
@@ -127,11 +127,8 @@ function box() {
   };
 }
 
-function textBox(s) {
-  if (s.multiLine) return focusable(created('textarea', 'record', { spellcheck: false, wrap: 'off' }), true);
-  if (!s.locked) return focusable(created('input', 'entry', { type: 'text', spellcheck: false, autocomplete: 'off' }), false);
-  return box();
-}
+const record = () => focusable(created('textarea', 'record', { spellcheck: false, wrap: 'off' }), true);
+const entry = () => focusable(created('input', 'entry', { type: 'text', spellcheck: false, autocomplete: 'off' }), false);
 
 function picture() {
   const el = created('img', 'picture', { draggable: false });
@@ -188,11 +185,12 @@ function line() {
   };
 }
 
-const kMakers = { label, button, textbox: textBox, picture, line };
+// Each control the core names.
+const kMakers = { label, button, entry, record, box, picture, line };
 
 // The view of one element: its DOM element and the function that shows a new state of it.
 export function viewOf(state) {
-  const { el, show, place: placed = true } = kMakers[state.kind](state);
+  const { el, show, place: placed = true } = kMakers[state.control](state);
   el.dataset.name = state.name;
   const apply = (s) => {
     if (placed) place(el, s);

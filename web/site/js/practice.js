@@ -85,8 +85,8 @@ export class PracticeScreen {
       const view = viewOf(state);
       this.#views.set(state.name, view);
       this.element.append(view.el);
-      if (state.kind === 'button') this.#bindButton(view.el, state.name);
-      else if (state.kind === 'textbox' && !state.multiLine && !state.locked) this.#bindEntry(view.el, state.name);
+      if (state.control === 'button') this.#bindButton(view.el, state.name);
+      else if (state.control === 'entry') this.#bindEntry(view.el, state.name);
     }
     this.#bindFocus();
     this.#unmagnify = magnify(core, this.element, layout.width, layout.height);
