@@ -22,7 +22,6 @@ EMSCRIPTEN_BINDINGS(kobaru) {
       .field("top", &View::top);
   emscripten::function("fitDesigned", &kobaru::fitDesigned);
   emscripten::constant("kTwipsPerPixel", kobaru::kTwipsPerPixel);
-  emscripten::function("practiceLayout", &kobaru::practiceLayout);
   emscripten::enum_<MenuAction>("MenuAction")
       .value("OpenPractice", MenuAction::OpenPractice)
       .value("ShowHelp", MenuAction::ShowHelp)
@@ -47,6 +46,7 @@ EMSCRIPTEN_BINDINGS(kobaru) {
 
   emscripten::class_<Board>("Board")
       .constructor<emscripten::val, Results&, bool, double, double>()
+      .function("layout", &Board::layout)
       .function("elements", &Board::elements)
       .function("input", &Board::input)
       .function("now", &Board::now);

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "element_state.h"
+#include "json_val.h"
 #include "practice/random.h"
-#include "session_data.h"
+#include "wire/element_json.h"
+#include "wire/layout_json.h"
+#include "wire/session_json.h"
 
 namespace kobaru {
 
@@ -38,14 +40,17 @@ Board::Board(val page, Results& results, bool anotherCopy, double wallNow, doubl
   session_.form().observer = &results;
 }
 
+val Board::layout() const {
+  return toVal(practiceLayoutJson(session_.form()));
+}
+
 val Board::elements() {
-  val all = val::array();
-  for (const DisplayedElement& d : session_.all()) all.call<void>("push", stateOf(d));
-  return all;
+  return toVal(elementsJson(session_.all()));
 }
 
 val Board::input(const val& in, double wallNow) {
-  return replyOf(session_.input(inputOf(in), millis(wallNow)));
+  const Input input = inputFrom(fieldsOf(in, kInputFields));
+  return toVal(replyJson(session_.input(input, millis(wallNow))));
 }
 
 }  // namespace kobaru

@@ -17,6 +17,8 @@ class Board {
   // from 1 to 2^53 - 1 takes the program's own draws.
   Board(emscripten::val page, Results& results, bool anotherCopy, double wallNow, double seed);
 
+  // The screen's caption, designed size and the trainee's view of it.
+  emscripten::val layout() const;
   // Every element in stacking order, as it stands; the changes start from here.
   emscripten::val elements();
   // One input, and what the page must do after it.

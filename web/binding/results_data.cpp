@@ -5,13 +5,15 @@
 #include <cmath>
 #include <string>
 
-#include "element_state.h"
+#include "json_val.h"
 #include "place.h"
 #include "presentation/results_chart.h"
 #include "presentation/results_text.h"
 #include "presentation/results_window.h"
 #include "results/summary.h"
 #include "utf8.h"
+#include "wire/element_json.h"
+#include "wire/results_json.h"
 
 namespace kobaru {
 
@@ -47,7 +49,7 @@ val resultsLayout() {
   layout.set("title", utf8(kResultsWindow.title));
   layout.set("width", kResultsWindow.width);
   layout.set("height", kResultsWindow.height);
-  layout.set("font", fontOf(kResultsWindow.font));
+  layout.set("font", toVal(fontJson(kResultsWindow.font)));
   layout.set("refreshMs", kResultsWindow.refreshMs);
   layout.set("tableName", utf8(kResultsWindow.tableName));
   layout.set("chartHeight", kResultsWindow.chartHeight);
@@ -59,41 +61,30 @@ val resultsLayout() {
 }
 
 val resultsView(const Results& results) {
-  const Lots& lots = results.lots();
-  val summary = val::array();
-  for (const SummaryColumn& column : summaryColumns(summarize(lots))) {
-    val lines = val::array();
-    for (const SummaryLine& line : column.lines) {
-      val l = val::object();
-      l.set("label", line.label);
-      l.set("value", line.value);
-      lines.call<void>("push", l);
-    }
-    summary.call<void>("push", lines);
-  }
-  val rows = val::array();
-  for (auto it = lots.rbegin(); it != lots.rend(); ++it) {
-    val cells = val::array();
-    for (const std::string& c : lotCells(*it)) cells.call<void>("push", c);
-    rows.call<void>("push", cells);
-  }
-  val view = val::object();
-  view.set("revision", static_cast<double>(results.revision()));
-  view.set("summary", summary);
-  view.set("rows", rows);
-  return view;
+  return toVal(resultsJson(results));
 }
 
-val resultsChart(const Results& results, double width, double height) {
-  const ResultsChart chart =
-      kobaru::resultsChart(wonDifferences(results.lots()), pixels(width), pixels(height));
+val resultsChart(const val& differences, double width, double height) {
+  // The points as a results view gives them; what is not one is no point.
+  std::vector<WonDifference> points;
+  const int count = differences.isArray() ? differences["length"].as<int>() : 0;
+  constexpr const char* kFields[] = {"lot", "difference", "percent"};
+  for (int i = 0; i < count; ++i) {
+    const nlohmann::json p = fieldsOf(differences[i], kFields);
+    if (p.value("lot", nlohmann::json()).is_number() &&
+        p.value("difference", nlohmann::json()).is_number() &&
+        p.value("percent", nlohmann::json()).is_number())
+      points.push_back(
+          {p["lot"].get<int>(), p["difference"].get<double>(), p["percent"].get<double>()});
+  }
+  const ResultsChart chart = kobaru::resultsChart(points, pixels(width), pixels(height));
   val texts = val::array();
   for (const ChartText& t : chart.texts) {
     val text = val::object();
     text.set("kind", val(kindName(t.kind)));
     text.set("text", t.text);
     text.set("place", placeOf(t.place));
-    text.set("align", alignmentOf(t.align));
+    text.set("align", val(alignmentName(t.align)));
     text.set("color", t.color);
     texts.call<void>("push", text);
   }
@@ -109,7 +100,7 @@ val resultsChart(const Results& results, double width, double height) {
   val drawn = val::object();
   drawn.set("background", chart.background);
   drawn.set("frame", chart.frame);
-  drawn.set("font", fontOf(chart.font));
+  drawn.set("font", toVal(fontJson(chart.font)));
   drawn.set("texts", texts);
   if (chart.zero) {
     val zero = val::object();

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "element_state.h"
+#include "json_val.h"
 #include "place.h"
 #include "presentation/about_layout.h"
 #include "presentation/help_window.h"
 #include "presentation/launcher_layout.h"
-#include "presentation/practice_screen.h"
 #include "utf8.h"
+#include "wire/element_json.h"
 
 namespace kobaru {
 
@@ -24,7 +24,7 @@ val textOf(const LauncherText& t) {
   text.set("text", utf8(t.text));
   text.set("accessibleName", utf8(t.accessibleName));
   text.set("place", placeOf(t.place));
-  text.set("font", fontOf(t.font));
+  text.set("font", toVal(fontJson(t.font)));
   text.set("foreColor", t.foreColor);
   return text;
 }
@@ -54,7 +54,7 @@ val launcherLayout() {
   layout.set("caption", utf8(kLauncher.caption));
   layout.set("designedWidth", kLauncher.designedWidth);
   layout.set("designedHeight", kLauncher.designedHeight);
-  layout.set("menuFont", fontOf(kLauncher.menuFont));
+  layout.set("menuFont", toVal(fontJson(kLauncher.menuFont)));
   layout.set("menu", menu);
   layout.set("title", textOf(kLauncher.title));
   layout.set("notice", textOf(kLauncher.notice));
@@ -76,10 +76,6 @@ val aboutLayout() {
   texts.set("close", utf8(kAbout.close));
   texts.set("width", kAbout.width);
   return texts;
-}
-
-val practiceLayout() {
-  return captionAndSize(kPracticeScreen.caption, kPracticeScreen.width, kPracticeScreen.height);
 }
 
 val helpLayout() {

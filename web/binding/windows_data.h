@@ -11,8 +11,6 @@ namespace kobaru {
 emscripten::val launcherLayout();
 // The version window: {caption, product, description, makerHeading, maker, close, width}.
 emscripten::val aboutLayout();
-// The practice screen: {caption, width, height}, its size in twips.
-emscripten::val practiceLayout();
 // The manual viewer: {caption, width, height}.
 emscripten::val helpLayout();
 

@@ -437,7 +437,7 @@ test('the results chart draws the core\'s bars for the lots the trainee won', as
       const svg = win.element.querySelector('.chart');
       for (let i = 0; i < 100 && !svg.querySelector('rect.over, rect.under'); i++) await new Promise((r) => setTimeout(r, 20));
       const place = (p) => [p.left, p.top, p.width, p.height];
-      const chart = core.resultsChart(results, svg.clientWidth, svg.clientHeight);
+      const chart = core.resultsChart(results.view().differences, svg.clientWidth, svg.clientHeight);
       return {
         won: won(),
         expected: chart.bars.map((b) => [b.side, ...place(b.place), b.color]),

@@ -57,7 +57,9 @@ export class PracticeScreen {
    *   so that the session can be replayed elsewhere
    */
   constructor({ core, windows, sounds, files, results, firstCopy, seed = 0, replay = null }) {
-    const layout = core.practiceLayout();
+    const page = { isRegularFile: (/** @type {string} */ path) => files.has(path.replace(/^\.\//, '')) };
+    this.#board = new core.Board(page, results, !firstCopy, performance.now(), seed);
+    const layout = this.#board.layout();
     this.caption = layout.caption;
     this.element = document.createElement('div');
     this.element.className = 'screen';
@@ -79,8 +81,6 @@ export class PracticeScreen {
       showResults: () => windows.showResults(),
     };
 
-    const page = { isRegularFile: (/** @type {string} */ path) => files.has(path.replace(/^\.\//, '')) };
-    this.#board = new core.Board(page, results, !firstCopy, performance.now(), seed);
     for (const state of this.#board.elements()) {
       const view = viewOf(state);
       this.#views.set(state.name, view);

@@ -116,7 +116,7 @@ export class ResultsWindow extends FramedWindow {
     this.#shown = view.revision;
     view.summary.flat().forEach((line, i) => setText(this.#summary[i], line.value));
     this.#drawRows(view.rows);
-    this.#drawChart();
+    this.#drawChart(view.differences);
   }
 
   /**
@@ -134,10 +134,11 @@ export class ResultsWindow extends FramedWindow {
   }
 
   // The core's chart for the chart's own size in pixels, so its text keeps the window's size.
-  #drawChart() {
+  /** @param {{ lot: number, difference: number, percent: number }[]} differences */
+  #drawChart(differences) {
     const svg = this.#chart;
     const { clientWidth: width, clientHeight: height } = svg;
-    const chart = this.#core.resultsChart(this.#results, width, height);
+    const chart = this.#core.resultsChart(differences, width, height);
     svg.setAttribute('viewBox', `0 0 ${width} ${height}`);
     svg.style.font = cssFont(chart.font);
     svg.replaceChildren(
