@@ -76,6 +76,21 @@ int HallSession::join(const std::string& name) {
   return id;
 }
 
+void HallSession::comeBack(int bidder) {
+  const auto b = bidders_.find(bidder);
+  if (b != bidders_.end()) b->second.present = true;
+}
+
+std::vector<TraineeLot> HallSession::lots() const {
+  std::vector<TraineeLot> all;
+  for (const auto& [id, b] : bidders_)
+    for (const LotResult& lot : b.results->lots()) all.push_back({id, b.name, &lot});
+  std::stable_sort(all.begin(), all.end(), [](const TraineeLot& a, const TraineeLot& b) {
+    return a.lot->startedAt < b.lot->startedAt;
+  });
+  return all;
+}
+
 bool HallSession::present(int bidder) const {
   const auto b = bidders_.find(bidder);
   return b != bidders_.end() && b->second.present;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hall/bidder_view.h"
+#include "hall/hall_csv.h"
 #include "hall/standings.h"
 #include "results/results.h"
 #include "session/practice_session.h"
@@ -39,6 +40,8 @@ class HallSession {
   int join(const std::string& name);
   // The trainee goes: a button held is let go; a right held is kept.
   void leave(int bidder, std::int64_t wallNow);
+  // A trainee who left comes back into their seat: their name, results and any right they hold.
+  void comeBack(int bidder);
   bool present(int bidder) const;
   std::string nameOf(int bidder) const;
   // The trainee who holds the right, for the operator's list; nothing while the floor does.
@@ -58,6 +61,8 @@ class HallSession {
   std::vector<DisplayedElement> operatorAll() { return session_.all(); }
   std::vector<DisplayedElement> bidderAll(int bidder);
 
+  // A message to the operator is shown and not yet closed: the hall waits.
+  bool holding() const { return session_.holding(); }
   // Milliseconds until the hall wants a Tick input (to the operator), or nothing.
   std::optional<std::int64_t> sleep() const;
   Form1& form() { return session_.form(); }
@@ -69,6 +74,9 @@ class HallSession {
   const Results* resultsOf(int bidder) const;
   // Every trainee's, for the operator, the best first.
   std::vector<Standing> standings() const;
+  // Every lot of every trainee, in the order they started (and of one lot, in the order of
+  // joining).
+  std::vector<TraineeLot> lots() const;
 
  private:
   // The operator reads the record with the trainees' names.

@@ -52,6 +52,17 @@ Input inputFrom(const json& in) {
   return r;
 }
 
+json inputJson(const Input& in) {
+  return {{"kind", nameOf(in.kind)},
+          {"name", in.name},
+          {"pointer", in.pointer},
+          {"primary", in.primary},
+          {"over", in.over},
+          {"repeat", in.repeat},
+          {"key", static_cast<std::uint32_t>(in.key)},
+          {"text", in.text}};
+}
+
 json effectsJson(const std::vector<Effect>& effects) {
   json all = json::array();
   for (const Effect& e : effects) {

@@ -14,6 +14,8 @@ Input inputFrom(const nlohmann::json& in);
 // The fields an input has.
 inline constexpr const char* kInputFields[] = {"kind", "name",   "pointer", "primary",
                                                "over", "repeat", "key",     "text"};
+// An input as inputFrom reads it back.
+nlohmann::json inputJson(const Input& in);
 // The effects in order: {kind, path} for a sound, {kind, text, title, icon} for a message.
 nlohmann::json effectsJson(const std::vector<Effect>& effects);
 // What a page does after an input: {effects, changes, focus, held, sleep}, sleep -1 for none.

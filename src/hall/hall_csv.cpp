@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "hall/hall_csv.h"
+
+#include "presentation/results_text.h"
+
+namespace kobaru {
+
+namespace {
+
+void appendCell(std::string& out, const std::string& cell) {
+  if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+    out += cell;
+    return;
+  }
+  out += '"';
+  for (const char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void appendLine(std::string& out, const std::vector<std::string>& cells) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) out += ',';
+    appendCell(out, cells[i]);
+  }
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::string hallCsv(const std::vector<TraineeLot>& lots) {
+  std::string out;
+  std::vector<std::string> headings = {kNameHeading};
+  for (const char* h : lotHeadings()) headings.emplace_back(h);
+  appendLine(out, headings);
+  for (const TraineeLot& l : lots) {
+    std::vector<std::string> cells = {l.name};
+    for (std::string& c : lotCells(*l.lot)) cells.push_back(std::move(c));
+    appendLine(out, cells);
+  }
+  return out;
+}
+
+}  // namespace kobaru

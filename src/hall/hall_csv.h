@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "results/lot_result.h"
+
+namespace kobaru {
+
+// One lot of one trainee, as the hall's results list it.
+struct TraineeLot {
+  int bidder;
+  std::string name;
+  const LotResult* lot;
+};
+
+// The heading of the trainees' names before the lots' own headings.
+inline constexpr char kNameHeading[] = "名前";
+
+// The hall's results as comma-separated text: a heading line (名前 and the lots' headings), then
+// a line a lot; a cell holding a comma, a quote or a line break is quoted. Lines end in CRLF, as
+// spreadsheet programs write them.
+std::string hallCsv(const std::vector<TraineeLot>& lots);
+
+}  // namespace kobaru

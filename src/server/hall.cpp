@@ -1,0 +1,415 @@
+// SPDX-License-Identifier: MIT
+#include "server/hall.h"
+
+#include <algorithm>
+#include <boost/asio/post.hpp>
+
+#include "practice/random.h"
+#include "presentation/results_text.h"
+#include "server/qr_code.h"
+#include "server/tokens.h"
+#include "wire/element_json.h"
+#include "wire/layout_json.h"
+#include "wire/results_json.h"
+#include "wire/session_json.h"
+
+namespace kobaru {
+
+namespace {
+
+using nlohmann::json;
+
+// The 練習終了 button: the trainer's page asks, then ends the hall with `end`.
+constexpr char kEndButton[] = "Command25";
+constexpr const char* kTraineesButtons[] = {"Command12", "Command14"};
+// How a hall ended, as `ended` tells it.
+constexpr const char* kEndings[] = {"trainer", "idle", "stopped"};
+
+bool trainerMay(const Input& in) {
+  switch (in.kind) {
+    case InputKind::ButtonDown:
+    case InputKind::ButtonUp:
+    case InputKind::KeyDown:
+    case InputKind::KeyUp:
+    case InputKind::EntryKey:
+    case InputKind::EntryText:
+    case InputKind::EntryClick:
+    case InputKind::Focus:
+    case InputKind::MessageClosed:
+      return in.name != kEndButton;
+    default:
+      return false;  // the hall's clock is the server's: no page ticks, loads or pauses it
+  }
+}
+
+bool traineeMay(const Input& in) {
+  return in.kind == InputKind::ButtonDown || in.kind == InputKind::ButtonUp ||
+         in.kind == InputKind::KeyDown || in.kind == InputKind::KeyUp;
+}
+
+Input plain(InputKind kind) {
+  Input in;
+  in.kind = kind;
+  return in;
+}
+
+std::string viewText(const std::string& changes, const std::vector<Effect>& effects,
+                     const std::optional<std::string>& focus, const std::string& held) {
+  // The changes come written already: the trainees' shared part is written once for all.
+  json tail = {{"effects", effectsJson(effects)},
+               {"focus", focus ? json(*focus) : json(nullptr)},
+               {"held", held}};
+  std::string text = wireText(tail);
+  return R"({"type":"view","changes":[)" + changes + "]," + text.substr(1);
+}
+
+// The elements' JSON without the brackets, to be joined with others.
+std::string elementList(const std::vector<DisplayedElement>& elements) {
+  const std::string all = wireText(elementsJson(elements));
+  return all.substr(1, all.size() - 2);
+}
+
+std::string joined(const std::string& a, const std::string& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return a + "," + b;
+}
+
+}  // namespace
+
+Hall::Hall(boost::asio::io_context& io, HallSettings settings, std::function<void(Ending)> ended)
+    : io_(io),
+      settings_(std::move(settings)),
+      ended_(std::move(ended)),
+      platform_(settings_.site),
+      session_(platform_, settings_.seed ? seededRnd(*settings_.seed) : systemRnd(), now()),
+      journal_(settings_.journal, settings_.seed) {
+  const Input load = plain(InputKind::Load);
+  journal_.operatorInput(now(), load);
+  session_.operatorInput(load, now());
+  session_.operatorReply();
+  session_.sharedChanges();
+  arm();
+  watchIdle();
+}
+
+Hall::~Hall() {
+  over_ = true;
+  wake_.cancel();
+  idle_.cancel();
+}
+
+std::int64_t Hall::now() const {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               start_)
+      .count();
+}
+
+void Hall::connected(Peer& peer) {
+  pages_[&peer];
+  idle_.cancel();
+}
+
+void Hall::message(Peer& peer, std::string_view text) {
+  if (over_) return;
+  auto p = pages_.find(&peer);
+  if (p == pages_.end()) return;
+  Page& page = p->second;
+  const auto parsed = parseClientMessage(text);
+  if (const auto* e = std::get_if<ProtocolError>(&parsed)) {
+    send(peer, errorReply(*e));
+    return;
+  }
+  const ClientMessage& m = std::get<ClientMessage>(parsed);
+  using Type = ClientMessage::Type;
+  if (m.type == Type::Ping) {
+    send(peer, wireText({{"type", "pong"}, {"t", m.t}}));
+    return;
+  }
+  const bool welcomed = page.role != Page::Role::Unknown;
+  if (m.type == Type::Trainer || m.type == Type::Join) {
+    if (welcomed) {
+      send(peer, errorReply(ProtocolError::NotAllowed));
+    } else if (m.type == Type::Trainer) {
+      welcomeTrainer(peer, page, m);
+    } else {
+      welcomeTrainee(peer, page, m);
+    }
+    return;
+  }
+  if (!welcomed) {
+    send(peer, errorReply(ProtocolError::NotYet));
+    return;
+  }
+  const bool trainer = page.role == Page::Role::Trainer;
+  switch (m.type) {
+    case Type::Input:
+      input(page, m.input);
+      return;
+    case Type::Csv:
+      if (!trainer) break;
+      send(peer, wireText({{"type", "csv"}, {"text", hallCsv(session_.lots())}}));
+      return;
+    case Type::End:
+      if (!trainer) break;
+      end(Ending::Trainer);
+      return;
+    default:
+      return;
+  }
+  send(peer, errorReply(ProtocolError::NotAllowed));
+}
+
+void Hall::welcomeTrainer(Peer& peer, Page& page, const ClientMessage& m) {
+  if (m.key != settings_.key) {
+    send(peer, errorReply(ProtocolError::BadKey));
+    peer.close();
+    return;
+  }
+  page.role = Page::Role::Trainer;
+  json qr = json::array();
+  for (std::string& row : qrRows(settings_.joinAddress)) qr.push_back(std::move(row));
+  send(peer, wireText({{"type", "welcome"},
+                       {"role", "trainer"},
+                       {"layout", practiceLayoutJson(session_.form())},
+                       {"elements", elementsJson(session_.operatorAll())},
+                       {"held", ""},
+                       {"focus", nullptr},
+                       {"join", settings_.joinAddress},
+                       {"qr", std::move(qr)},
+                       {"disabled", kTraineesButtons}}));
+  send(peer, traineesMessage());
+  send(peer, trainerResults());
+}
+
+void Hall::welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m) {
+  int bidder = 0;
+  if (!m.seat.empty()) {
+    const auto seat = std::find_if(seats_.begin(), seats_.end(),
+                                   [&m](const auto& s) { return s.second.token == m.seat; });
+    const bool kept =
+        seat != seats_.end() && (!seat->second.leftAt || now() - *seat->second.leftAt <= kSeatKept);
+    if (!kept) {
+      if (seat != seats_.end()) seat->second.token.clear();  // given up for good
+      send(peer, errorReply(ProtocolError::NoSeat));
+      return;
+    }
+    bidder = seat->first;
+    if (Peer* before = std::exchange(seat->second.peer, nullptr)) {
+      // Another page of the same seat gives way to this one.
+      pages_.erase(before);
+      before->close();
+    }
+    journal_.back(now(), bidder);
+    session_.comeBack(bidder);
+  } else {
+    if (!acceptableName(m.name)) {
+      send(peer, errorReply(ProtocolError::BadName));
+      return;
+    }
+    journal_.join(now(), m.name);
+    bidder = session_.join(m.name);
+    seats_[bidder].token = randomToken();
+  }
+  Seat& seat = seats_[bidder];
+  seat.peer = &peer;
+  seat.leftAt.reset();
+  page.role = Page::Role::Trainee;
+  page.bidder = bidder;
+  send(peer, wireText({{"type", "welcome"},
+                       {"role", "trainee"},
+                       {"layout", practiceLayoutJson(session_.form())},
+                       {"elements", elementsJson(session_.bidderAll(bidder))},
+                       {"held", ""},
+                       {"focus", nullptr},
+                       {"seat", seat.token},
+                       {"bidder", bidder},
+                       {"name", session_.nameOf(bidder)}}));
+  page.resultsShown = session_.resultsOf(bidder)->revision();
+  send(peer, traineeResults(bidder));
+  publishLists();
+}
+
+void Hall::input(Page& page, const nlohmann::json& raw) {
+  const Input in = inputFrom(raw);
+  if (page.role == Page::Role::Trainer) {
+    if (!trainerMay(in)) return;
+    journal_.operatorInput(now(), in);
+    session_.operatorInput(in, now());
+  } else {
+    if (!traineeMay(in)) return;
+    journal_.bidder(now(), page.bidder, in);
+    session_.bidderInput(page.bidder, in, now());
+  }
+  publish();
+}
+
+void Hall::disconnected(Peer& peer) {
+  const auto p = pages_.find(&peer);
+  if (p == pages_.end()) return;
+  const Page page = p->second;
+  pages_.erase(p);
+  if (!over_ && page.role == Page::Role::Trainee) seatLeft(page.bidder);
+  if (!over_ && page.role == Page::Role::Trainer && session_.holding()) {
+    // A message the trainer will never close would hold the hall: it closes with them, unless
+    // another of the trainer's pages still shows it.
+    const bool another = std::any_of(pages_.begin(), pages_.end(), [](const auto& q) {
+      return q.second.role == Page::Role::Trainer;
+    });
+    if (!another) {
+      const Input closed = plain(InputKind::MessageClosed);
+      journal_.operatorInput(now(), closed);
+      session_.operatorInput(closed, now());
+      publish();
+    }
+  }
+  watchIdle();
+}
+
+void Hall::seatLeft(int bidder) {
+  Seat& seat = seats_[bidder];
+  seat.peer = nullptr;
+  seat.leftAt = now();
+  journal_.leave(now(), bidder);
+  session_.leave(bidder, now());
+  publish();
+}
+
+void Hall::publish() {
+  Reply op = session_.operatorReply();
+  if (!op.changes.empty() || !op.effects.empty() || op.focus) {
+    const auto text = std::make_shared<const std::string>(
+        viewText(elementList(op.changes), op.effects, op.focus, op.held));
+    sendAll(Page::Role::Trainer, text);
+  }
+  const std::string shared = elementList(session_.sharedChanges());
+  for (auto& [peer, page] : pages_) {
+    if (page.role != Page::Role::Trainee) continue;
+    Reply own = session_.bidderReply(page.bidder);
+    const std::string changes = joined(shared, elementList(own.changes));
+    if (!changes.empty() || !own.effects.empty())
+      send(*peer, viewText(changes, own.effects, std::nullopt, own.held));
+  }
+  publishLists();
+  arm();
+}
+
+void Hall::publishLists() {
+  std::string trainees = traineesMessage();
+  if (trainees != traineesShown_) {
+    traineesShown_ = trainees;
+    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(std::move(trainees)));
+  }
+  std::uint64_t revisions = 0;
+  for (const auto& [bidder, seat] : seats_) revisions += session_.resultsOf(bidder)->revision();
+  if (revisions != resultsShown_) {
+    resultsShown_ = revisions;
+    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(trainerResults()));
+  }
+  for (auto& [peer, page] : pages_) {
+    if (page.role != Page::Role::Trainee) continue;
+    const std::uint64_t revision = session_.resultsOf(page.bidder)->revision();
+    if (revision == page.resultsShown) continue;
+    page.resultsShown = revision;
+    send(*peer, traineeResults(page.bidder));
+  }
+}
+
+std::string Hall::traineesMessage() const {
+  json list = json::array();
+  const auto standings = session_.standings();
+  const auto holder = session_.rightHolder();
+  for (const auto& [bidder, seat] : seats_) {
+    const auto s = std::find_if(standings.begin(), standings.end(),
+                                [bidder](const Standing& st) { return st.bidder == bidder; });
+    list.push_back({{"bidder", bidder},
+                    {"name", session_.nameOf(bidder)},
+                    {"connected", seat.peer != nullptr},
+                    {"right", holder == bidder},
+                    {"bids", s == standings.end() ? 0 : s->bids},
+                    {"won", s == standings.end() ? 0 : s->summary.won}});
+  }
+  return wireText({{"type", "trainees"}, {"trainees", std::move(list)}});
+}
+
+std::string Hall::trainerResults() const {
+  json standings = json::array();
+  for (const Standing& s : session_.standings()) {
+    standings.push_back(
+        {{"place", s.place},
+         {"bidder", s.bidder},
+         {"name", s.name},
+         {"bids", s.bids},
+         {"won", s.summary.won},
+         {"averageDifference",
+          s.summary.averageDifference ? json(*s.summary.averageDifference) : json(nullptr)}});
+  }
+  json lots = json::array();
+  for (const TraineeLot& l : session_.lots())
+    lots.push_back({{"bidder", l.bidder}, {"name", l.name}, {"cells", lotCells(*l.lot)}});
+  json headings = json::array();
+  for (const char* h : lotHeadings()) headings.push_back(h);
+  return wireText({{"type", "results"},
+                   {"standings", std::move(standings)},
+                   {"lots", std::move(lots)},
+                   {"headings", std::move(headings)}});
+}
+
+std::string Hall::traineeResults(int bidder) const {
+  return wireText({{"type", "results"}, {"results", resultsJson(*session_.resultsOf(bidder))}});
+}
+
+void Hall::send(Peer& peer, const std::string& text) {
+  peer.send(std::make_shared<const std::string>(text));
+}
+
+void Hall::sendAll(Page::Role role, const std::shared_ptr<const std::string>& text) {
+  for (auto& [peer, page] : pages_)
+    if (page.role == role) peer->send(text);
+}
+
+void Hall::arm() {
+  const auto sleep = session_.sleep();
+  if (!sleep) {
+    wake_.cancel();
+    return;
+  }
+  wake_.expires_after(std::chrono::milliseconds(*sleep));
+  wake_.async_wait([this](const boost::system::error_code& error) {
+    if (!error && !over_) tick();
+  });
+}
+
+void Hall::tick() {
+  const Input tick = plain(InputKind::Tick);
+  journal_.operatorInput(now(), tick);
+  session_.operatorInput(tick, now());
+  publish();
+}
+
+void Hall::watchIdle() {
+  if (!pages_.empty() || over_) return;
+  idle_.expires_after(kIdleEnd);
+  idle_.async_wait([this](const boost::system::error_code& error) {
+    if (!error && !over_ && pages_.empty()) end(Ending::Idle);
+  });
+}
+
+void Hall::end(Ending how) {
+  if (over_) return;
+  over_ = true;
+  wake_.cancel();
+  idle_.cancel();
+  const auto text = std::make_shared<const std::string>(
+      wireText({{"type", "ended"}, {"reason", kEndings[static_cast<int>(how)]}}));
+  for (auto& [peer, page] : pages_) {
+    peer->send(text);
+    peer->close();
+  }
+  pages_.clear();
+  for (auto& [bidder, seat] : seats_) seat.peer = nullptr;
+  // The owner may destroy the hall here: nothing of it is touched after.
+  boost::asio::post(io_, [ended = ended_, how] { ended(how); });
+}
+
+}  // namespace kobaru

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "hall/hall_session.h"
+#include "server/journal.h"
+#include "server/peer.h"
+#include "server/protocol.h"
+#include "server/site_platform.h"
+
+namespace kobaru {
+
+// What a hall is made with.
+struct HallSettings {
+  std::string id, key;
+  std::string joinAddress;  // the trainees' page, for the trainer's panel
+  std::filesystem::path site;
+  std::optional<std::uint64_t> seed;  // seeded draws, for a hall to be played again
+  std::string journal;                // where to write what it was given ("" for nowhere)
+};
+
+// One hall: its session on the server's steady clock, driven on one event loop, with its
+// trainer's pages and its trainees' seats. Every page's message is one event; after each, every
+// page is sent what changed for it.
+class Hall {
+ public:
+  static constexpr std::int64_t kSeatKept = 60'000;    // ms
+  static constexpr std::chrono::minutes kIdleEnd{30};  // with no page connected
+  enum class Ending { Trainer, Idle, Stopped };
+
+  // `ended` runs once the hall has ended, with how.
+  Hall(boost::asio::io_context& io, HallSettings settings, std::function<void(Ending)> ended);
+  ~Hall();
+  Hall(const Hall&) = delete;
+  Hall& operator=(const Hall&) = delete;
+
+  const std::string& id() const { return settings_.id; }
+  const std::string& key() const { return settings_.key; }
+  void connected(Peer& peer);
+  void message(Peer& peer, std::string_view text);
+  void disconnected(Peer& peer);
+  // Tells every page and closes it; the hall does nothing more.
+  void end(Ending how);
+
+  HallSession& session() { return session_; }
+  std::size_t pages() const { return pages_.size(); }
+
+ private:
+  struct Page {
+    enum class Role { Unknown, Trainer, Trainee };
+    Role role = Role::Unknown;
+    int bidder = 0;
+    std::uint64_t resultsShown = ~std::uint64_t{0};
+  };
+  struct Seat {
+    std::string token;
+    Peer* peer = nullptr;
+    std::optional<std::int64_t> leftAt;
+  };
+
+  std::int64_t now() const;
+  void welcomeTrainer(Peer& peer, Page& page, const ClientMessage& m);
+  void welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m);
+  void input(Page& page, const nlohmann::json& raw);
+  void seatLeft(int bidder);
+  // After every event: each page's changes, the lists, the results, and the next wake-up.
+  void publish();
+  void publishLists();
+  void send(Peer& peer, const std::string& text);
+  void sendAll(Page::Role role, const std::shared_ptr<const std::string>& text);
+  std::string traineesMessage() const;
+  std::string trainerResults() const;
+  std::string traineeResults(int bidder) const;
+  void arm();
+  void tick();
+  void watchIdle();
+
+  boost::asio::io_context& io_;
+  HallSettings settings_;
+  std::function<void(Ending)> ended_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  SitePlatform platform_;
+  HallSession session_;
+  Journal journal_;
+  std::map<Peer*, Page> pages_;
+  std::map<int, Seat> seats_;
+  boost::asio::steady_timer wake_{io_};
+  boost::asio::steady_timer idle_{io_};
+  std::string traineesShown_;
+  std::uint64_t resultsShown_ = ~std::uint64_t{0};
+  bool over_ = false;
+};
+
+}  // namespace kobaru

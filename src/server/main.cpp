@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// kobaru-hall: the practice hall's server. It opens a hall, prints the trainer's and the
+// trainees' addresses, and serves the site and the halls until interrupted.
+#include <boost/asio/signal_set.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <string_view>
+
+#include "server/server.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: kobaru-hall [--port N] [--bind ADDRESS] [--site FOLDER]\n"
+    "  --port N         the port to listen on (default 8081; 0 for any free one)\n"
+    "  --bind ADDRESS   the address to listen on (default 127.0.0.1; 0.0.0.0 for every network)\n"
+    "  --site FOLDER    the browser edition's site to serve (default: the installed one)\n"
+    "  --seed N         seeded draws, so that a journal plays the hall again (for tests)\n"
+    "  --journal FILE   writes everything the first hall is given to FILE (for tests)\n";
+
+// The site installed beside the program: <prefix>/bin/kobaru-hall serves
+// <prefix>/share/kobaru/site.
+std::filesystem::path installedSite(const char* argv0) {
+  std::error_code error;
+  const auto self = std::filesystem::canonical("/proc/self/exe", error);
+  const auto program = error ? std::filesystem::path(argv0) : self;
+  return program.parent_path().parent_path() / "share" / "kobaru" / "site";
+}
+
+template <typename Number>
+bool numberOf(std::string_view text, Number& n) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+int usage(const std::string& problem) {
+  std::cerr << "kobaru-hall: " << problem << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kobaru::ServerOptions options;
+  options.site = installedSite(argv[0]);
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "--help" || option == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (i + 1 >= argc) return usage("no value after " + std::string(option));
+    const std::string_view value = argv[++i];
+    if (option == "--port") {
+      if (!numberOf(value, options.port)) return usage("no port: " + std::string(value));
+    } else if (option == "--bind") {
+      options.bind = value;
+    } else if (option == "--site") {
+      options.site = value;
+    } else if (option == "--seed") {
+      std::uint64_t seed = 0;
+      if (!numberOf(value, seed) || seed == 0) return usage("no seed: " + std::string(value));
+      options.seed = seed;
+    } else if (option == "--journal") {
+      options.journal = value;
+    } else {
+      return usage("no option " + std::string(option));
+    }
+  }
+  if (!std::filesystem::is_regular_file(options.site / "trainer.html")) {
+    std::cerr << "kobaru-hall: no site with the hall's pages in " << options.site
+              << " (build it with scripts/web build, or give --site)\n";
+    return 1;
+  }
+
+  boost::asio::io_context io(1);
+  std::unique_ptr<kobaru::Server> server;
+  try {
+    server = std::make_unique<kobaru::Server>(io, options);
+  } catch (const boost::system::system_error& e) {
+    std::cerr << "kobaru-hall: cannot listen on " << options.bind << " port " << options.port
+              << ": " << e.code().message() << "\n";
+    return 1;
+  }
+  server->opened = [&server](kobaru::Hall& hall) {
+    std::cout << "trainer " << server->trainerAddress(hall) << "\n"
+              << "join " << server->joinAddress(hall.id()) << std::endl;
+  };
+  server->openHall();
+
+  boost::asio::signal_set signals(io, SIGINT, SIGTERM);
+  boost::asio::steady_timer last(io);
+  signals.async_wait([&](const boost::system::error_code& error, int) {
+    if (error) return;
+    server->stop();
+    // A moment for the pages to be told the hall has ended.
+    last.expires_after(std::chrono::milliseconds(250));
+    last.async_wait([&io](const boost::system::error_code&) { io.stop(); });
+  });
+  io.run();
+  return 0;
+}

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace kobaru {
+
+// One page's connection as a hall sees it: messages go out in the order sent; closing it ends
+// the connection once what was sent before has gone.
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void send(std::shared_ptr<const std::string> message) = 0;
+  virtual void close() = 0;
+};
+
+}  // namespace kobaru

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "server/server.h"
+
+#include <ifaddrs.h>
+#include <netinet/in.h>
+
+#include "server/http_session.h"
+#include "server/tokens.h"
+
+namespace kobaru {
+
+namespace asio = boost::asio;
+using asio::ip::tcp;
+
+namespace {
+
+// The address other machines reach this one by, when it listens on all of them: its first IPv4
+// address that is up and not the loopback; the loopback when it has none.
+asio::ip::address reachableAddress() {
+  ifaddrs* all = nullptr;
+  asio::ip::address found = asio::ip::address_v4::loopback();
+  if (getifaddrs(&all) != 0) return found;
+  for (const ifaddrs* a = all; a; a = a->ifa_next) {
+    if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET) continue;
+    const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
+    const asio::ip::address_v4 v4(ntohl(in->sin_addr.s_addr));
+    if (!v4.is_loopback()) {
+      found = v4;
+      break;
+    }
+  }
+  freeifaddrs(all);
+  return found;
+}
+
+std::string hostOf(const asio::ip::address& a) {
+  return a.is_v6() ? "[" + a.to_string() + "]" : a.to_string();
+}
+
+}  // namespace
+
+Server::Server(asio::io_context& io, ServerOptions options)
+    : io_(io), options_(std::move(options)), acceptor_(io) {
+  const auto address = asio::ip::make_address(options_.bind);
+  const tcp::endpoint endpoint(address, options_.port);
+  acceptor_.open(endpoint.protocol());
+  acceptor_.set_option(asio::socket_base::reuse_address(true));
+  acceptor_.bind(endpoint);
+  acceptor_.listen(asio::socket_base::max_listen_connections);
+  const auto shown = address.is_unspecified() ? reachableAddress() : address;
+  origin_ = "http://" + hostOf(shown) + ":" + std::to_string(port());
+  accept();
+}
+
+unsigned short Server::port() const {
+  return acceptor_.local_endpoint().port();
+}
+
+void Server::accept() {
+  acceptor_.async_accept([this](boost::system::error_code error, tcp::socket socket) {
+    if (stopped_) return;
+    if (!error) std::make_shared<HttpSession>(std::move(socket), *this)->run();
+    accept();
+  });
+}
+
+Hall& Server::openHall() {
+  HallSettings settings;
+  settings.id = randomToken();
+  settings.key = randomToken();
+  settings.joinAddress = joinAddress(settings.id);
+  settings.site = options_.site;
+  settings.seed = options_.seed;
+  // The journal is the first hall's.
+  if (!std::exchange(journalled_, true)) settings.journal = options_.journal;
+  const std::string id = settings.id;
+  auto hall =
+      std::make_shared<Hall>(io_, std::move(settings), [this, id](Hall::Ending) { ended(id); });
+  Hall& h = *hall;
+  halls_[id] = std::move(hall);
+  if (opened) opened(h);
+  return h;
+}
+
+void Server::ended(const std::string& id) {
+  halls_.erase(id);
+  // The server goes on with a new hall, for the next practice.
+  if (!stopped_) openHall();
+}
+
+Hall* Server::hall(const std::string& id) {
+  const auto h = halls_.find(id);
+  return h == halls_.end() ? nullptr : h->second.get();
+}
+
+std::weak_ptr<Hall> Server::shared(const Hall& hall) {
+  const auto h = halls_.find(hall.id());
+  return h == halls_.end() ? std::weak_ptr<Hall>() : h->second;
+}
+
+std::string Server::trainerAddress(const Hall& hall) const {
+  return origin_ + "/trainer.html?hall=" + hall.id() + "#" + hall.key();
+}
+
+std::string Server::joinAddress(const std::string& id) const {
+  return origin_ + "/join.html?hall=" + id;
+}
+
+void Server::stop() {
+  stopped_ = true;
+  boost::system::error_code ignored;
+  acceptor_.close(ignored);
+  for (auto& [id, hall] : halls_) hall->end(Hall::Ending::Stopped);
+}
+
+}  // namespace kobaru

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <boost/beast/websocket.hpp>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "server/peer.h"
+
+namespace kobaru {
+
+class Hall;
+
+// One page's WebSocket to its hall: each text message read is one message to the hall; what the
+// hall sends goes out in order. A page that does not read what it is sent is dropped, so that the
+// server's memory does not grow for it.
+class SocketSession : public Peer, public std::enable_shared_from_this<SocketSession> {
+ public:
+  static constexpr std::size_t kLargestMessage = 4096;         // bytes, from a page
+  static constexpr std::size_t kMostQueued = 4 * 1024 * 1024;  // bytes not yet written
+
+  SocketSession(boost::beast::tcp_stream&& stream, std::weak_ptr<Hall> hall);
+  void run(boost::beast::http::request<boost::beast::http::string_body> request);
+
+  void send(std::shared_ptr<const std::string> message) override;
+  void close() override;
+
+ private:
+  void read();
+  void write();
+  void gone();
+
+  boost::beast::websocket::stream<boost::beast::tcp_stream> ws_;
+  std::weak_ptr<Hall> hall_;
+  boost::beast::flat_buffer buffer_;
+  std::deque<std::shared_ptr<const std::string>> queue_;
+  std::size_t queued_ = 0;
+  bool open_ = false;     // the handshake is done
+  bool closing_ = false;  // no more is sent; closes once the queue is written
+  bool closeSent_ = false;
+  bool gone_ = false;
+};
+
+}  // namespace kobaru
