@@ -116,6 +116,8 @@ test('on a phone the results window fits the viewport and scrolls inside itself'
     const { page, faults } = await open(context, site);
     await element(page, 'kidou', 'Command1').tap();
     await waitFor(page, () => document.querySelector('[data-window="Form1"] [data-name="seiseki"]'), 'the practice screen');
+    // Upright on a phone the board shows the trainee's view; 練習成績 is on the operator's panel.
+    await page.getByRole('button', { name: '操作盤を表示' }).tap();
     const board = await page.locator('[data-window="Form1"]').boundingBox();
     await element(page, 'Form1', 'seiseki').tap();
     await waitFor(page, () => document.querySelector('[data-window="seiseki"] dd'), 'the results window');

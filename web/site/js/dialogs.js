@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // @ts-check
 // The program's messages as modal dialogs in the page: the text, the title, the icon and an OK
-// button. While one is open, nothing behind it can be reached.
+// button (and キャンセル for a question). While one is open, nothing behind it can be reached.
 
 const kIcons = {
   information:
@@ -23,7 +23,30 @@ let serial = 0;
  * @param {string} icon 'information' or 'warning' (any other shows the first)
  * @returns {Promise<void>}
  */
-export function showMessage(text, title, icon) {
+export async function showMessage(text, title, icon) {
+  await dialog(text, title, icon, ['OK']);
+}
+
+/**
+ * A question with OK and キャンセル: resolves to true for OK; キャンセル and Escape are false.
+ * @param {string} text
+ * @param {string} title
+ * @param {string} icon as for showMessage
+ * @returns {Promise<boolean>}
+ */
+export async function ask(text, title, icon) {
+  return (await dialog(text, title, icon, ['OK', 'キャンセル'])) === 0;
+}
+
+/**
+ * Resolves to the index of the button that closed the dialog; Escape is the last one.
+ * @param {string} text
+ * @param {string} title
+ * @param {string} icon
+ * @param {string[]} captions
+ * @returns {Promise<number>}
+ */
+function dialog(text, title, icon, captions) {
   const id = `message-${++serial}`;
   const modal = document.createElement('div');
   modal.className = 'modal';
@@ -31,32 +54,39 @@ export function showMessage(text, title, icon) {
     `<div class="window message" role="alertdialog" aria-modal="true" aria-labelledby="${id}-t" ` +
     `aria-describedby="${id}-b"><div class="caption"><span class="title" id="${id}-t"></span></div>` +
     `<div class="body"><span class="icon">${kIcons[icon] ?? kIcons.information}</span>` +
-    `<span class="text" id="${id}-b"></span></div>` +
-    '<div class="buttons"><button type="button" class="ok">OK</button></div></div>';
+    `<span class="text" id="${id}-b"></span></div><div class="buttons"></div></div>`;
   modal.querySelector('.title').textContent = title;
   modal.querySelector('.text').textContent = text;
   modal.dataset.icon = icon;
+  const buttons = captions.map((caption, i) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = i === 0 ? 'ok' : 'cancel';
+    button.textContent = caption;
+    return button;
+  });
+  modal.querySelector('.buttons').append(...buttons);
 
   // Everything else is out of reach of the keyboard and the pointer until the message is closed.
   const behind = /** @type {HTMLElement[]} */ ([...document.body.children]).filter((el) => !el.inert);
   const focusBefore = /** @type {HTMLElement | null} */ (document.activeElement);
   document.body.append(modal);
   for (const el of behind) el.inert = true;
-  const ok = /** @type {HTMLButtonElement} */ (modal.querySelector('.ok'));
-  ok.focus();
+  buttons[0].focus();
 
   return new Promise((resolve) => {
-    const close = () => {
+    /** @param {number} answer */
+    const close = (answer) => {
       modal.remove();
       for (const el of behind) el.inert = false;
       if (focusBefore?.isConnected) focusBefore.focus({ preventScroll: true });
-      resolve();
+      resolve(answer);
     };
-    ok.addEventListener('click', close);
+    buttons.forEach((button, i) => button.addEventListener('click', () => close(i)));
     modal.addEventListener('keydown', (e) => {
       if (e.key === 'Escape') {
         e.preventDefault();
-        close();
+        close(buttons.length - 1);
       }
     });
   });

@@ -24,9 +24,31 @@ export function pixels(twips) {
 }
 
 /**
+ * @typedef {{ fitDesigned(w: number, h: number, cw: number, ch: number): { factor: number, left: number, top: number } }} Fitting
+ *   the core's rule of magnification
+ * @typedef {{ left: number, top: number, width: number, height: number }} Rect in pixels
+ */
+
+/**
+ * Magnifies the rectangle `area` of `element` (in its own pixels) by the core's rule to fit a
+ * room of `width` × `height` and centres it there; returns the factor.
+ * @param {Fitting} core
+ * @param {HTMLElement} element
+ * @param {Rect} area
+ * @param {number} width
+ * @param {number} height
+ * @returns {number}
+ */
+export function fitInto(core, element, area, width, height) {
+  const fit = core.fitDesigned(area.width, area.height, width, height);
+  element.style.transform = `translate(${fit.left - area.left * fit.factor}px, ${fit.top - area.top * fit.factor}px) scale(${fit.factor})`;
+  return fit.factor;
+}
+
+/**
  * Keeps `element` (sized to its designed area in pixels) magnified to the viewport by the core's
  * rule; returns the function that stops following the viewport.
- * @param {{ fitDesigned(w: number, h: number, cw: number, ch: number): { factor: number, left: number, top: number } }} core
+ * @param {Fitting} core
  * @param {HTMLElement} element
  * @param {number} widthTwips
  * @param {number} heightTwips
@@ -37,10 +59,7 @@ export function magnify(core, element, widthTwips, heightTwips) {
   const height = pixels(heightTwips);
   element.style.width = `${width}px`;
   element.style.height = `${height}px`;
-  const apply = () => {
-    const fit = core.fitDesigned(width, height, window.innerWidth, window.innerHeight);
-    element.style.transform = `translate(${fit.left}px, ${fit.top}px) scale(${fit.factor})`;
-  };
+  const apply = () => fitInto(core, element, { left: 0, top: 0, width, height }, window.innerWidth, window.innerHeight);
   apply();
   window.addEventListener('resize', apply);
   return () => window.removeEventListener('resize', apply);

@@ -5,6 +5,7 @@
 // the practice screen needs them. When the program cannot start, or has ended, the page says what
 // happened and what to do.
 
+import { loadCore } from './core.js';
 import { holdTheOnlyCopy } from './lock.js';
 import { kNotices, showFailure, showNotice } from './notice.js';
 import { keepForOffline } from './offline.js';
@@ -40,11 +41,6 @@ async function siteFiles() {
 // The stylesheet sets a mark of its own; without it, the windows would be drawn unstyled.
 function stylesheetLoaded() {
   return getComputedStyle(document.documentElement).getPropertyValue('--kobaru-stylesheet').trim() !== '';
-}
-
-async function loadCore() {
-  const module = await import(new URL('../kobaru.mjs', import.meta.url).href);
-  return module.default();
 }
 
 const lock = holdTheOnlyCopy();
