@@ -82,11 +82,12 @@ Hall::Hall(boost::asio::io_context& io, HallSettings settings, std::function<voi
       settings_(std::move(settings)),
       ended_(std::move(ended)),
       platform_(settings_.site),
-      session_(platform_, settings_.seed ? seededRnd(*settings_.seed) : systemRnd(), now()),
-      journal_(settings_.journal, settings_.seed) {
+      // The hall's clock starts at 0 with it.
+      session_(platform_, settings_.seed ? seededRnd(*settings_.seed) : systemRnd(), 0),
+      journal_(settings_.journal, settings_.seed, settings_.site) {
   const Input load = plain(InputKind::Load);
-  journal_.operatorInput(now(), load);
-  session_.operatorInput(load, now());
+  journal_.operatorInput(0, load);
+  session_.operatorInput(load, 0);
   session_.operatorReply();
   session_.sharedChanges();
   arm();
@@ -232,14 +233,15 @@ void Hall::welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m) {
 
 void Hall::input(Page& page, const nlohmann::json& raw) {
   const Input in = inputFrom(raw);
+  const std::int64_t t = now();
   if (page.role == Page::Role::Trainer) {
     if (!trainerMay(in)) return;
-    journal_.operatorInput(now(), in);
-    session_.operatorInput(in, now());
+    journal_.operatorInput(t, in);
+    session_.operatorInput(in, t);
   } else {
     if (!traineeMay(in)) return;
-    journal_.bidder(now(), page.bidder, in);
-    session_.bidderInput(page.bidder, in, now());
+    journal_.bidder(t, page.bidder, in);
+    session_.bidderInput(page.bidder, in, t);
   }
   publish();
 }
@@ -258,8 +260,9 @@ void Hall::disconnected(Peer& peer) {
     });
     if (!another) {
       const Input closed = plain(InputKind::MessageClosed);
-      journal_.operatorInput(now(), closed);
-      session_.operatorInput(closed, now());
+      const std::int64_t t = now();
+      journal_.operatorInput(t, closed);
+      session_.operatorInput(closed, t);
       publish();
     }
   }
@@ -269,9 +272,10 @@ void Hall::disconnected(Peer& peer) {
 void Hall::seatLeft(int bidder) {
   Seat& seat = seats_[bidder];
   seat.peer = nullptr;
-  seat.leftAt = now();
-  journal_.leave(now(), bidder);
-  session_.leave(bidder, now());
+  const std::int64_t t = now();
+  seat.leftAt = t;
+  journal_.leave(t, bidder);
+  session_.leave(bidder, t);
   publish();
 }
 
@@ -382,8 +386,9 @@ void Hall::arm() {
 
 void Hall::tick() {
   const Input tick = plain(InputKind::Tick);
-  journal_.operatorInput(now(), tick);
-  session_.operatorInput(tick, now());
+  const std::int64_t t = now();
+  journal_.operatorInput(t, tick);
+  session_.operatorInput(tick, t);
   publish();
 }
 

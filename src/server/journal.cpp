@@ -21,10 +21,11 @@ std::vector<std::string> fields(const std::string& line) {
 
 }  // namespace
 
-Journal::Journal(const std::string& path, std::optional<std::uint64_t> seed) {
+Journal::Journal(const std::string& path, std::optional<std::uint64_t> seed,
+                 const std::filesystem::path& site) {
   if (path.empty()) return;
   out_.open(path, std::ios::trunc);
-  line("seed\t" + std::to_string(seed.value_or(0)));
+  line("seed\t" + std::to_string(seed.value_or(0)) + '\t' + site.string());
 }
 
 void Journal::line(const std::string& text) {
@@ -54,18 +55,21 @@ void Journal::operatorInput(std::int64_t t, const Input& in) {
   line("operator\t" + std::to_string(t) + '\t' + inputJson(in).dump());
 }
 
-std::unique_ptr<HallSession> replayJournal(std::istream& in, PlatformQuestions& platform) {
+Replayed replayJournal(std::istream& in) {
+  Replayed r;
   std::string text;
-  if (!std::getline(in, text)) return nullptr;
+  if (!std::getline(in, text)) return r;
   const auto seed = fields(text);
-  if (seed.size() != 2 || seed[0] != "seed") return nullptr;
-  std::unique_ptr<HallSession> hall;
+  if (seed.size() != 3 || seed[0] != "seed") return r;
+  r.platform = std::make_unique<SitePlatform>(seed[2]);
+  auto& hall = r.hall;
   while (std::getline(in, text)) {
     const auto f = fields(text);
     if (f.size() < 3) continue;
     const std::int64_t t = std::stoll(f[1]);
     // The hall was made at its first event's time.
-    if (!hall) hall = std::make_unique<HallSession>(platform, seededRnd(std::stoull(seed[1])), t);
+    if (!hall)
+      hall = std::make_unique<HallSession>(*r.platform, seededRnd(std::stoull(seed[1])), t);
     if (f[0] == "join") {
       hall->join(nlohmann::json::parse(f[2]).get<std::string>());
     } else if (f[0] == "back") {
@@ -78,7 +82,7 @@ std::unique_ptr<HallSession> replayJournal(std::istream& in, PlatformQuestions& 
       hall->operatorInput(inputFrom(nlohmann::json::parse(f[2])), t);
     }
   }
-  return hall;
+  return r;
 }
 
 }  // namespace kobaru

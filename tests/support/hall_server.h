@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A hall server on a loopback port of its own, on a thread of its own, and pages that talk to it
+// with Beast's synchronous WebSocket client, each read bounded in time. Shared by the protocol
+// tests and the load benchmark.
+
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/websocket.hpp>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "server/server.h"
+#include "session/input.h"
+#include "wire/session_json.h"
+
+namespace kobaru {
+
+// The server and its first hall; the server is ended with the object.
+class TestHallServer {
+ public:
+  // `site`: a folder with the hall's pages; `journal`: the first hall's, if any.
+  explicit TestHallServer(const std::filesystem::path& site, const std::string& journal = "") {
+    ServerOptions options;
+    options.bind = "127.0.0.1";
+    options.port = 0;
+    options.site = site;
+    options.seed = 7;
+    options.journal = journal;
+    server_ = std::make_unique<Server>(io_, options);
+    server_->opened = [this](Hall& h) {
+      if (hall.empty()) {
+        hall = h.id();
+        key = h.key();
+      }
+    };
+    server_->openHall();
+    port = server_->port();
+    thread_ = std::thread([this] { io_.run(); });
+  }
+  ~TestHallServer() {
+    boost::asio::post(io_, [this] {
+      server_->stop();
+      io_.stop();
+    });
+    thread_.join();
+  }
+  Server& server() { return *server_; }
+
+  std::string hall, key;
+  unsigned short port = 0;
+
+ private:
+  boost::asio::io_context io_{1};
+  std::unique_ptr<Server> server_;
+  std::thread thread_;
+};
+
+// One page of a hall, keeping what it has been shown.
+class TestPage {
+ public:
+  static constexpr auto kWait = std::chrono::seconds(10);
+
+  TestPage(unsigned short port, const std::string& hall) {
+    namespace asio = boost::asio;
+    asio::ip::tcp::resolver resolver(io_);
+    boost::beast::get_lowest_layer(ws_).expires_after(kWait);
+    boost::beast::get_lowest_layer(ws_).connect(
+        asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
+    boost::beast::get_lowest_layer(ws_).expires_never();
+    ws_.handshake("127.0.0.1:" + std::to_string(port), "/ws?hall=" + hall);
+  }
+
+  void send(const nlohmann::json& message) { sendText(message.dump()); }
+  void sendText(const std::string& text) {
+    ws_.text(true);
+    ws_.write(boost::asio::buffer(text));
+  }
+  void input(const Input& in) { send({{"type", "input"}, {"input", inputJson(in)}}); }
+
+  // The next message, or an exception saying what was awaited when none comes in time.
+  nlohmann::json read(const std::string& awaited) {
+    boost::beast::flat_buffer buffer;
+    boost::beast::get_lowest_layer(ws_).expires_after(kWait);
+    try {
+      ws_.read(buffer);
+    } catch (const boost::system::system_error& e) {
+      throw std::runtime_error("waiting for " + awaited + ": " + e.code().message());
+    }
+    nlohmann::json m = nlohmann::json::parse(boost::beast::buffers_to_string(buffer.data()));
+    keep(m);
+    return m;
+  }
+  // Reads until a message of the type comes (at most `most` messages).
+  nlohmann::json next(const std::string& type, int most = 10'000) {
+    for (int i = 0; i < most; ++i) {
+      nlohmann::json m = read("a message \"" + type + "\"");
+      if (m.value("type", "") == type) return m;
+    }
+    throw std::runtime_error("no message \"" + type + "\" among " + std::to_string(most));
+  }
+  // Reads until `done` holds of what the page shows (at most `most` messages).
+  template <typename Done>
+  void until(const std::string& what, Done done, int most = 10'000) {
+    for (int i = 0; i < most && !done(*this); ++i) read(what);
+    if (!done(*this)) throw std::runtime_error("not seen in " + std::to_string(most) + ": " + what);
+  }
+  // Everything sent before now has been read: the server answers a ping in order.
+  void settle() {
+    send({{"type", "ping"}, {"t", ++pings_}});
+    for (int i = 0; i < 10'000; ++i) {
+      const nlohmann::json m = read("the pong");
+      if (m.value("type", "") == "pong" && m["t"] == pings_) return;
+    }
+  }
+  bool closed() {
+    boost::beast::flat_buffer buffer;
+    boost::beast::get_lowest_layer(ws_).expires_after(kWait);
+    boost::system::error_code error;
+    for (int i = 0; i < 100 && !error; ++i) ws_.read(buffer, error);
+    return error == boost::beast::websocket::error::closed || error == boost::asio::error::eof ||
+           error == boost::asio::error::connection_reset;
+  }
+  void drop() { boost::beast::get_lowest_layer(ws_).socket().close(); }
+
+  const nlohmann::json& shown(const std::string& name) const { return shown_.at(name); }
+  std::string record() const {
+    return shown_.count("ousatu") ? shown("ousatu").value("text", "") : "";
+  }
+  std::map<std::string, nlohmann::json> messages;  // the last of each type
+
+ private:
+  void keep(const nlohmann::json& m) {
+    const std::string type = m.value("type", "");
+    messages[type] = m;
+    const char* list = type == "welcome" ? "elements" : type == "view" ? "changes" : nullptr;
+    if (list)
+      for (const auto& e : m[list]) shown_[e["name"].get<std::string>()] = e;
+  }
+  boost::asio::io_context io_;
+  boost::beast::websocket::stream<boost::beast::tcp_stream> ws_{io_};
+  std::map<std::string, nlohmann::json> shown_;
+  int pings_ = 0;
+};
+
+// A folder with the hall's pages, removed with the object.
+class TestSite {
+ public:
+  TestSite() {
+    std::string name =
+        (std::filesystem::temp_directory_path() / "kobaru-hall-site-XXXXXX").string();
+    if (!mkdtemp(name.data())) throw std::runtime_error("no temporary folder");
+    path = name;
+    for (const char* page : {"index.html", "trainer.html", "join.html"})
+      std::ofstream(path / page) << "<!DOCTYPE html><title>" << page << "</title>\n";
+  }
+  ~TestSite() { std::filesystem::remove_all(path); }
+  std::filesystem::path path;
+};
+
+}  // namespace kobaru
