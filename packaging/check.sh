@@ -45,5 +45,11 @@ for shot in $(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' usr/share/metainfo/*.xml
   [[ "$shot" == */"$version"/* ]] || fail "screenshot $shot is not under the version $version"
 done
 
+# The hall's server and the site it serves by default.
+[ -x usr/bin/kobaru-hall ] || fail "no usr/bin/kobaru-hall"
+[ -f usr/share/kobaru/site/trainer.html ] && [ -f usr/share/kobaru/site/kobaru.wasm ] ||
+  fail "no site with the hall's pages in usr/share/kobaru/site"
+[ -f usr/share/man/man1/kobaru-hall.1.gz ] || fail "no manual page for kobaru-hall"
+
 [ $failed -eq 0 ] && echo "$deb: lintian, desktop-file-validate and appstreamcli validate are clean"
 exit $failed
