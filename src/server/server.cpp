@@ -59,7 +59,12 @@ unsigned short Server::port() const {
 void Server::accept() {
   acceptor_.async_accept([this](boost::system::error_code error, tcp::socket socket) {
     if (stopped_) return;
-    if (!error) std::make_shared<HttpSession>(std::move(socket), *this)->run();
+    if (!error) {
+      // Small messages go out at once, not after the peer's delayed acknowledgement.
+      boost::system::error_code ignored;
+      socket.set_option(tcp::no_delay(true), ignored);
+      std::make_shared<HttpSession>(std::move(socket), *this)->run();
+    }
     accept();
   });
 }

@@ -76,6 +76,7 @@ class TestPage {
     boost::beast::get_lowest_layer(ws_).expires_after(kWait);
     boost::beast::get_lowest_layer(ws_).connect(
         asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
+    boost::beast::get_lowest_layer(ws_).socket().set_option(asio::ip::tcp::no_delay(true));
     boost::beast::get_lowest_layer(ws_).expires_never();
     ws_.handshake("127.0.0.1:" + std::to_string(port), "/ws?hall=" + hall);
   }
