@@ -29,6 +29,17 @@ function over(el, e) {
   return e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY < r.bottom;
 }
 
+/**
+ * Whether an element made as `made` is made again for a state the core draws as `now`. An entry
+ * locked stays an entry, read-only, so that the box keeps the focus and the caret; a box unlocked
+ * becomes an entry, so that it can be typed into.
+ * @param {string} made
+ * @param {unknown} now
+ */
+function remade(made, now) {
+  return typeof now === 'string' && now !== made && !(made === 'entry' && now === 'box');
+}
+
 export class BoardView {
   /** @type {HTMLDivElement} */
   element;
@@ -40,6 +51,8 @@ export class BoardView {
   #send;
   #effects;
   #applied;
+  #disabled;
+  #own;
 
   /**
    * @param {object} options
@@ -63,35 +76,18 @@ export class BoardView {
     this.element.setAttribute('role', 'application');
     this.element.setAttribute('aria-label', caption);
     this.element.addEventListener('contextmenu', (e) => e.preventDefault());
-    const shownOnly = new Set(disabled);
+    this.#disabled = new Set(disabled);
+    this.#own = own;
     for (const state of elements) {
-      let view;
-      try {
-        view = viewOf(state);
-      } catch (e) {
-        console.warn(`the element ${state?.name} cannot be drawn:`, e);
-        continue;
-      }
-      const { name, control } = state;
-      this.#views.set(name, { name, control, ...view });
-      this.element.append(view.el);
-      if (shownOnly.has(name)) {
-        view.el.setAttribute('aria-disabled', 'true');
-        view.el.classList.add('disabled');
-        // Nor does it take the focus from where the person works.
-        view.el.addEventListener('pointerdown', (e) => e.preventDefault());
-      } else if (own[name]) {
-        view.el.addEventListener('click', () => own[name]());
-      } else if (control === 'button') {
-        this.#bindButton(view.el, name);
-      } else if (control === 'entry') {
-        this.#bindEntry(view.el, name);
-      }
+      const drawn = this.#make(state);
+      if (!drawn) continue;
+      this.#views.set(drawn.name, drawn);
+      this.element.append(drawn.el);
     }
     this.#bindFocus();
   }
 
-  /** Every element as drawn, in stacking order. @returns {Drawn[]} */
+  /** Every element as drawn, in stacking order; an element made again keeps its entry here. @returns {Drawn[]} */
   get drawn() {
     return [...this.#views.values()];
   }
@@ -125,7 +121,9 @@ export class BoardView {
     if (this.#closed) return;
     for (const state of Array.isArray(reply.changes) ? reply.changes : []) {
       try {
-        this.#views.get(state?.name)?.apply(state);
+        const drawn = this.#views.get(state?.name);
+        if (drawn && remade(drawn.control, state.control)) this.#remake(drawn, state);
+        else drawn?.apply(state);
       } catch (e) {
         console.warn(`the element ${state.name} cannot show that state:`, e);
       }
@@ -148,6 +146,46 @@ export class BoardView {
   destroy() {
     this.#closed = true;
     this.element.remove();
+  }
+
+  /**
+   * The element's DOM element for its state, with the person's hand on it bound; null for a
+   * state no control draws.
+   * @param {any} state
+   * @returns {(Drawn & { apply: (state: any) => void }) | null}
+   */
+  #make(state) {
+    let view;
+    try {
+      view = viewOf(state);
+    } catch (e) {
+      console.warn(`the element ${state?.name} cannot be drawn:`, e);
+      return null;
+    }
+    const { name, control } = state;
+    if (this.#disabled.has(name)) {
+      view.el.setAttribute('aria-disabled', 'true');
+      view.el.classList.add('disabled');
+      // Nor does it take the focus from where the person works.
+      view.el.addEventListener('pointerdown', (e) => e.preventDefault());
+    } else if (this.#own[name]) {
+      view.el.addEventListener('click', () => this.#own[name]());
+    } else if (control === 'button') {
+      this.#bindButton(view.el, name);
+    } else if (control === 'entry') {
+      this.#bindEntry(view.el, name);
+    }
+    return { name, control, ...view };
+  }
+
+  // In its place, with whatever the layout and the hold gave the old one.
+  /** @param {Drawn & { apply: (state: any) => void }} drawn @param {any} state */
+  #remake(drawn, state) {
+    const made = this.#make(state);
+    if (!made) return;
+    made.el.classList.add(...[...drawn.el.classList].filter((c) => c === 'offstage' || c === 'down'));
+    drawn.el.replaceWith(made.el);
+    Object.assign(drawn, { control: made.control, el: made.el, apply: made.apply });
   }
 
   /** @param {Input} input */
