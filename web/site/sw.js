@@ -98,9 +98,12 @@ async function respond(request) {
   }
 }
 
+// The hall's WebSocket is the server's, never a file of the site.
+const kHallSocket = new URL('ws', sw.registration.scope).pathname;
+
 sw.addEventListener('fetch', (event) => {
   const url = new URL(event.request.url);
   const own = url.origin === location.origin && url.href.startsWith(sw.registration.scope);
-  if (!own || (event.request.method !== 'GET' && event.request.method !== 'HEAD')) return;
+  if (!own || url.pathname === kHallSocket || (event.request.method !== 'GET' && event.request.method !== 'HEAD')) return;
   event.respondWith(respond(event.request));
 });
