@@ -78,6 +78,8 @@ struct ServerProcess {
     kill(pid, SIGINT);
     int status = 0;
     waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+      std::fprintf(stderr, "kobaru-hall ended with status %d on SIGINT\n", status);
   }
   // Processor seconds so far, user and system.
   double cpuSeconds() const {
