@@ -100,7 +100,7 @@ export class BoardView {
   async apply(reply) {
     let messaged = false;
     for (const effect of Array.isArray(reply.effects) ? reply.effects : []) {
-      const run = this.#effects[effect?.kind];
+      const run = effect && Object.hasOwn(this.#effects, effect.kind) ? this.#effects[effect.kind] : undefined;
       if (effect?.kind === 'message') {
         // The screen holds until the message is closed; a message that could not be shown still
         // releases it.

@@ -88,16 +88,25 @@ async function start() {
     on: {
       welcome(message) {
         if (message.role !== 'trainee' || typeof message.seat !== 'string') return;
+        /** @type {HallScreen} */
+        let next;
+        try {
+          next = new HallScreen(core, message, {
+            panel: 'never',
+            send: (input) => void (kCounted.has(input.kind) && connection.send({ type: 'input', input })),
+            effects: {
+              sound: (e) => sounds.play(String(e.path)),
+              beep: () => sounds.beep(),
+              message: (e) => showMessage(String(e.text ?? ''), String(e.title ?? ''), String(e.icon ?? 'information')),
+            },
+          });
+        } catch (e) {
+          // The screen there is, if any, stays.
+          console.warn("the hall's welcome has no screen to draw:", e);
+          return;
+        }
         screen?.destroy();
-        screen = new HallScreen(core, message, {
-          panel: 'never',
-          send: (input) => void (kCounted.has(input.kind) && connection.send({ type: 'input', input })),
-          effects: {
-            sound: (e) => sounds.play(String(e.path)),
-            beep: () => sounds.beep(),
-            message: (e) => showMessage(String(e.text ?? ''), String(e.title ?? ''), String(e.icon ?? 'information')),
-          },
-        });
+        screen = next;
         sessionStorage.setItem(seatKey, message.seat);
         asked = null;
         form.hidden = true;

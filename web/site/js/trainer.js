@@ -59,19 +59,28 @@ async function start() {
     on: {
       welcome(message) {
         if (message.role !== 'trainer') return;
+        /** @type {HallScreen} */
+        let next;
+        try {
+          next = new HallScreen(core, message, {
+            panel: 'always',
+            send: (input) => void connection.send({ type: 'input', input }),
+            effects: {
+              sound: (e) => sounds.play(String(e.path)),
+              beep: () => sounds.beep(),
+              message: (e) => showMessage(String(e.text ?? ''), String(e.title ?? ''), String(e.icon ?? 'information')),
+              showResults: () => panel.showResults(),
+            },
+            disabled: Array.isArray(message.disabled) ? message.disabled.map(String) : [],
+            own: { Command25: end },
+          });
+        } catch (e) {
+          // The screen there is, if any, stays.
+          console.warn("the hall's welcome has no screen to draw:", e);
+          return;
+        }
         screen?.destroy();
-        screen = new HallScreen(core, message, {
-          panel: 'always',
-          send: (input) => void connection.send({ type: 'input', input }),
-          effects: {
-            sound: (e) => sounds.play(String(e.path)),
-            beep: () => sounds.beep(),
-            message: (e) => showMessage(String(e.text ?? ''), String(e.title ?? ''), String(e.icon ?? 'information')),
-            showResults: () => panel.showResults(),
-          },
-          disabled: Array.isArray(message.disabled) ? message.disabled.map(String) : [],
-          own: { Command25: end },
-        });
+        screen = next;
         slot.prepend(screen.layout.element);
         screen.layout.bar.append(status);
         screen.layout.bar.hidden = false;
