@@ -167,7 +167,7 @@ const kOddMessages = [
   '{"type":"error","code":"whatever"}',
 ];
 
-test('the hall\'s pages let be any message they cannot read, say so on a wrong key, and come back by themselves when the connection drops', { skip, timeout: 180_000 }, async () => {
+test('the hall\'s pages let be any message they cannot read, say so on a wrong key, come back by themselves when the connection drops, and give way to a copy of the tab', { skip, timeout: 180_000 }, async () => {
   const hall = await startHall();
   const browser = await launch({ viewport: { width: 1200, height: 800 } });
   try {
@@ -219,16 +219,34 @@ test('the hall\'s pages let be any message they cannot read, say so on a wrong k
     assert.deepEqual(await trainer.evaluate(listed), ['<img src=x onerror=alert(1)>']);
     assert.equal(await trainer.locator('[data-window="hall"] img, [data-window="hall"] i').count(), 0);
 
-    // Cut, the trainee's page says so and comes back into the same seat by itself.
+    // Cut (the server going away), the trainee's page says so and comes back into the same seat
+    // by itself.
     const first = routes.get(trainee);
-    await first.close();
+    await first.close({ code: 1001, reason: 'going away' });
     await waitFor(trainee, () => /回復/.test(document.querySelector('.hall-status')?.textContent ?? ''), 'the status line to tell of the reconnection');
     await waitFor(trainee, () => /^接続(しました|中)/.test(document.querySelector('.hall-status')?.textContent ?? ''), 'the connection to come back', undefined, 20_000);
     assert.notEqual(routes.get(trainee), first, 'a new connection');
     await waitFor(trainee, () => document.querySelector('[data-window="Form1"] [data-name="Command12"]'), 'the seat again');
     assert.equal(await trainee.locator('[data-window="join"]').isVisible(), false, 'no name asked again');
     await waitFor(trainer, () => document.querySelector('[data-window="hall"] table[aria-label="練習者"] tbody tr')?.cells[1].textContent === '山本', 'the hall to list its one trainee again');
-    assert.deepEqual([...trainerFaults, ...traineeFaults], []);
+
+    // A copy of the tab, with its seat, takes the seat over; the first page says so and does not
+    // take it back unless asked to, and then the copy says so.
+    const seat = await trainee.evaluate(() => Object.entries(sessionStorage));
+    const copy = await browser.context.newPage();
+    const copyFaults = watchHall(copy, hall);
+    await copy.addInitScript((entries) => entries.forEach(([k, v]) => sessionStorage.setItem(k, v)), seat);
+    await copy.goto(hall.join);
+    await waitFor(copy, () => document.querySelector('[data-window="Form1"] [data-name="Command12"]'), 'the seat in the copy of the tab');
+    const taken = () => /ほかのページで開かれました/.test(document.querySelector('.hall-notice')?.textContent ?? '');
+    await waitFor(trainee, taken, 'the first page to say its seat was taken');
+    await trainee.waitForTimeout(1500);
+    assert.equal(await copy.evaluate(taken), false, 'the first page does not take the seat back by itself');
+    await trainee.getByRole('button', { name: 'このページで続ける' }).click();
+    await waitFor(copy, taken, 'the copy to say the seat went back');
+    assert.equal(await trainee.evaluate(taken), false);
+    await waitFor(trainer, () => document.querySelector('[data-window="hall"] table[aria-label="練習者"] tbody tr')?.cells[2].textContent === '接続中', 'the trainee connected');
+    assert.deepEqual([...trainerFaults, ...traineeFaults, ...copyFaults], []);
   } finally {
     await browser.close();
   }

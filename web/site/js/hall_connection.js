@@ -3,14 +3,19 @@
 // A hall page's connection to the server: one WebSocket to the hall, opened again by itself when
 // it drops (after 0.5 s, then twice as long each time up to 8 s, and from 0.5 s again once the
 // hall has welcomed the page back), its round trip measured with a ping every few seconds, and a
-// connection that stops answering taken for dropped. Every message is one JSON object with a
-// type; anything else, and a type the page has no use for, is let be.
+// connection that stops answering taken for dropped. A connection the hall closes itself, as done
+// with (a normal closure) and without a word, once it had welcomed the page, is not opened again unless the page says so:
+// another page has taken its seat. Every message is one JSON object with a type; anything else,
+// and a type the page has no use for, is let be.
 
 const kFirstWait = 500;
 const kLongestWait = 8000;
 const kPingEvery = 3000;
 // A ping unanswered for this long means the connection is gone, whatever the socket says.
 const kSilentFor = 10_000;
+// How the hall closes a connection it is done with (RFC 6455); a server or proxy going away says
+// otherwise.
+const kNormalClosure = 1000;
 
 /**
  * @typedef {{ state: 'connecting' | 'open' | 'reconnecting' | 'stopped', roundTrip: number | null }} Status
@@ -33,6 +38,8 @@ export class HallConnection {
   #unanswered = null;
   #stopped = false;
   #everOpen = false;
+  #welcomed = false;
+  #onTaken;
   /** @type {Status} */
   status = { state: 'connecting', roundTrip: null };
 
@@ -43,14 +50,17 @@ export class HallConnection {
    *   page is), or null to send none yet
    * @param {Handlers} options.on what to do with each type of message
    * @param {(status: Status) => void} options.status told whenever the status changes
+   * @param {() => void} [options.taken] told when the hall closed the connection as above; without
+   *   it the connection is opened again as after a drop
    */
-  constructor({ hall, hello, on, status }) {
+  constructor({ hall, hello, on, status, taken }) {
     const url = new URL(`ws?hall=${encodeURIComponent(hall)}`, location.href);
     url.protocol = url.protocol === 'https:' ? 'wss:' : 'ws:';
     this.#url = url.href;
     this.#hello = hello;
     this.#handlers = on;
     this.#onStatus = status;
+    this.#onTaken = taken;
     this.#open();
   }
 
@@ -77,7 +87,17 @@ export class HallConnection {
     this.#report('stopped', null);
   }
 
+  /** Opens the connection again after stop(), at once. */
+  resume() {
+    if (!this.#stopped) return;
+    this.#stopped = false;
+    this.#wait = kFirstWait;
+    this.#report('connecting', null);
+    this.#open();
+  }
+
   #open() {
+    this.#welcomed = false;
     const socket = new WebSocket(this.#url);
     this.#socket = socket;
     socket.addEventListener('open', () => {
@@ -90,7 +110,14 @@ export class HallConnection {
       this.#pinger = setInterval(() => this.#ping(), kPingEvery);
     });
     socket.addEventListener('message', (e) => this.#receive(e.data));
-    socket.addEventListener('close', () => this.#lost(socket));
+    socket.addEventListener('close', (e) => {
+      if (e.wasClean && e.code === kNormalClosure && this.#welcomed && this.#onTaken && this.#socket === socket) {
+        this.stop();
+        this.#onTaken();
+      } else {
+        this.#lost(socket);
+      }
+    });
   }
 
   // The socket is gone, or hears nothing: another, after the wait.
@@ -139,7 +166,10 @@ export class HallConnection {
       if (typeof message.t === 'number' && Number.isFinite(message.t)) this.#report('open', Math.max(0, performance.now() - message.t));
       return;
     }
-    if (message.type === 'welcome') this.#wait = kFirstWait;
+    if (message.type === 'welcome') {
+      this.#wait = kFirstWait;
+      this.#welcomed = true;
+    }
     const handler = Object.hasOwn(this.#handlers, message.type) ? this.#handlers[message.type] : null;
     if (!handler) return;
     try {

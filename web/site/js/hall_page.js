@@ -84,11 +84,28 @@ export function statusText({ state, roundTrip }) {
 }
 
 /**
+ * Why the hall has ended, for the notice that says so.
+ * @param {unknown} reason the hall's
+ */
+export function endedAdvice(reason) {
+  switch (reason) {
+    case 'idle':
+      return 'だれも接続していない時間が続いたため、終了しました。';
+    case 'stopped':
+      return '練習会場のサーバーが停止しました。';
+    default:
+      return '講師が練習会場を終了しました。';
+  }
+}
+
+/**
  * Tells, over the top of the page, why it cannot go on; what is under it stays to be read.
  * @param {string} heading
  * @param {string} advice
+ * @param {{ caption: string, run: () => void } | null} [action] a button that does what the
+ *   notice offers, and takes the notice away
  */
-export function showHallNotice(heading, advice) {
+export function showHallNotice(heading, advice, action = null) {
   document.querySelector('.hall-notice')?.remove();
   const notice = document.createElement('div');
   notice.className = 'hall-notice';
@@ -98,5 +115,15 @@ export function showHallNotice(heading, advice) {
   const p = document.createElement('p');
   p.textContent = advice;
   notice.append(h, p);
+  if (action) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = action.caption;
+    button.addEventListener('click', () => {
+      notice.remove();
+      action.run();
+    });
+    notice.append(button);
+  }
   document.body.prepend(notice);
 }

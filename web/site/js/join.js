@@ -10,7 +10,7 @@ import { loadCore } from './core.js';
 import { showMessage } from './dialogs.js';
 import { HallConnection } from './hall_connection.js';
 import { HallResults } from './hall_results.js';
-import { HallScreen, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
+import { HallScreen, endedAdvice, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
 import { useTwipsOf } from './magnify.js';
 import { ResultsWindow } from './results.js';
 import { Sounds } from './sounds.js';
@@ -85,6 +85,18 @@ async function start() {
     status: (s) => {
       status.textContent = statusText(s);
     },
+    // Another page (a copy of this tab) sat in the seat: this one stays as it was, and can take
+    // the seat back.
+    taken: () => {
+      if (screen) screen.view.element.inert = true;
+      showHallNotice('この席は、ほかのページで開かれました。', 'このページで練習を続けるときは、「このページで続ける」を押してください。', {
+        caption: 'このページで続ける',
+        run: () => {
+          if (screen) screen.view.element.inert = false;
+          connection.resume();
+        },
+      });
+    },
     on: {
       welcome(message) {
         if (message.role !== 'trainee' || typeof message.seat !== 'string') return;
@@ -132,12 +144,12 @@ async function start() {
           console.warn(`the hall did not take a message: ${message.code} ${message.message ?? ''}`);
         }
       },
-      ended() {
+      ended(message) {
         connection.stop();
         sessionStorage.removeItem(seatKey);
         form.hidden = true;
         if (screen) screen.view.element.inert = true;
-        showHallNotice('練習会場は終了しました。', 'おつかれさまでした。このページを閉じるまで、「成績」で今回の成績を見られます。');
+        showHallNotice('練習会場は終了しました。', `${endedAdvice(message.reason)}おつかれさまでした。このページを閉じるまで、「成績」で今回の成績を見られます。`);
       },
     },
   });

@@ -9,7 +9,7 @@ import { loadCore } from './core.js';
 import { ask, showMessage } from './dialogs.js';
 import { HallConnection } from './hall_connection.js';
 import { HallPanel } from './hall_panel.js';
-import { HallScreen, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
+import { HallScreen, endedAdvice, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
 import { useTwipsOf } from './magnify.js';
 import { Sounds } from './sounds.js';
 
@@ -105,10 +105,7 @@ async function start() {
       ended(message) {
         connection.stop();
         if (screen) screen.view.element.inert = true;
-        showHallNotice(
-          '練習会場は終了しました。',
-          message.reason === 'idle' ? 'だれも接続していない時間が続いたため、終了しました。' : '練習終了で、全員の練習が終わりました。',
-        );
+        showHallNotice('練習会場は終了しました。', endedAdvice(message.reason));
       },
     },
   });
