@@ -17,6 +17,10 @@ inline constexpr char kNothingSaved[] =
     "この成績はファイルに保存されません。プログラムを終了するか、メニューから新しい練習を"
     "始めると消えます。残すときは「すべてコピー」（または Ctrl+A、Ctrl+C）で表計算ソフトに"
     "貼り付けてください。";
+// The same note for a trainee of a practice hall, whose results the hall keeps for its trainer.
+inline constexpr char kHallNothingSaved[] =
+    "この成績は練習会場が終わるまで残り、講師が全員の成績を CSV で保存できます。自分で残すときは"
+    "「すべてコピー」（または Ctrl+A、Ctrl+C）で表計算ソフトに貼り付けてください。";
 inline constexpr char kCopyAll[] = "すべてコピー";
 inline constexpr char kChartTitle[] = "落札した車の目安との差（万円）";
 inline constexpr char kNoWonLots[] = "目安のある車をまだ落札していません";

@@ -21,6 +21,7 @@ using nlohmann::json;
 
 // The 練習終了 button: the trainer's page asks, then ends the hall with `end`.
 constexpr char kEndButton[] = "Command25";
+constexpr char kForcedStop[] = "Command23";
 constexpr const char* kTraineesButtons[] = {"Command12", "Command14"};
 // How a hall ended, as `ended` tells it.
 constexpr const char* kEndings[] = {"trainer", "idle", "stopped"};
@@ -85,9 +86,15 @@ Hall::Hall(boost::asio::io_context& io, HallSettings settings, std::function<voi
       // The hall's clock starts at 0 with it.
       session_(platform_, settings_.seed ? seededRnd(*settings_.seed) : systemRnd(), 0),
       journal_(settings_.journal, settings_.seed, settings_.site) {
-  const Input load = plain(InputKind::Load);
-  journal_.operatorInput(0, load);
-  session_.operatorInput(load, 0);
+  // The screen opens as the program's does, running its own lots; a hall waits for its trainer
+  // in manual mode instead, as after a forced stop (強制停止).
+  Input stop = plain(InputKind::KeyDown);
+  stop.name = kForcedStop;
+  stop.key = U'\r';
+  for (const Input& in : {plain(InputKind::Load), stop}) {
+    journal_.operatorInput(0, in);
+    session_.operatorInput(in, 0);
+  }
   session_.operatorReply();
   session_.sharedChanges();
   arm();

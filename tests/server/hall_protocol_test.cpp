@@ -54,6 +54,8 @@ TEST_F(HallProtocol, TheTrainerAndATraineeAreWelcomedEachWithTheirView) {
   EXPECT_GE(w["qr"].size(), 21u);
   EXPECT_EQ(w["layout"]["parts"][1]["elements"], json({"Command12", "Command14"}));
   EXPECT_EQ(t->shown("Command12")["caption"], "応札ボタン");
+  // A new hall waits for its trainer, in manual mode.
+  EXPECT_EQ(t->shown("modo10")["caption"], "手動モード");
   EXPECT_EQ(t->next("trainees")["trainees"], json::array());
 
   auto a = trainee("青木");

@@ -54,6 +54,7 @@ val resultsLayout() {
   layout.set("tableName", utf8(kResultsWindow.tableName));
   layout.set("chartHeight", kResultsWindow.chartHeight);
   layout.set("nothingSaved", utf8(kNothingSaved));
+  layout.set("hallNothingSaved", utf8(kHallNothingSaved));
   layout.set("copyAll", utf8(kCopyAll));
   layout.set("chartTitle", utf8(kChartTitle));
   layout.set("headings", headings);

@@ -8,7 +8,8 @@
 namespace kobaru {
 
 // The results window's fixed part: {title, width, height, font, refreshMs, tableName,
-// chartHeight, nothingSaved, copyAll, chartTitle, headings}.
+// chartHeight, nothingSaved (hallNothingSaved for a hall's trainee), copyAll, chartTitle,
+// headings}.
 emscripten::val resultsLayout();
 // The session as the window shows it: {revision, summary: columns of [{label, value}], rows: the
 // lots' cells, newest first, differences: the chart's points}.

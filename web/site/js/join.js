@@ -174,10 +174,15 @@ async function start() {
 
   openResults.addEventListener('click', () => {
     if (!resultsWindow) {
-      resultsWindow = new ResultsWindow(core, results, () => {
-        resultsWindow?.destroy();
-        resultsWindow = null;
-      });
+      resultsWindow = new ResultsWindow(
+        core,
+        results,
+        () => {
+          resultsWindow?.destroy();
+          resultsWindow = null;
+        },
+        'hall',
+      );
       document.body.append(resultsWindow.element);
       resultsWindow.centre();
     }

@@ -26,8 +26,9 @@ export class ResultsWindow extends FramedWindow {
    * @param {{ revision(): number, view(): any, tsv(): string }} results the core's Results, which
    *   outlive the practice screen
    * @param {() => void} onClose
+   * @param {'single' | 'hall'} [kept] who keeps the results: the page alone, or the hall too
    */
-  constructor(core, results, onClose) {
+  constructor(core, results, onClose, kept = 'single') {
     const layout = core.resultsLayout();
     super('seiseki', layout.title, onClose);
     this.#core = core;
@@ -80,7 +81,7 @@ export class ResultsWindow extends FramedWindow {
     bottom.className = 'bottom';
     const note = document.createElement('p');
     note.className = 'nothing-saved';
-    note.textContent = layout.nothingSaved;
+    note.textContent = kept === 'hall' ? layout.hallNothingSaved : layout.nothingSaved;
     const copy = document.createElement('button');
     copy.type = 'button';
     copy.dataset.name = 'copyAll';
