@@ -1,18 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "hall/hall_csv.h"
 
+#include <charconv>
+#include <string_view>
+
 #include "presentation/results_text.h"
 
 namespace kobaru {
 
 namespace {
 
+// A cell a spreadsheet would read as a formula: one that begins with = + - @ (or a tab or a
+// carriage return before them) and is not a plain number.
+bool formulaLike(const std::string& cell) {
+  if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos)
+    return false;
+  double number = 0;
+  const auto [end, error] =
+      std::from_chars(cell.data() + (cell.front() == '+'), cell.data() + cell.size(), number);
+  return error != std::errc() || end != cell.data() + cell.size();
+}
+
 void appendCell(std::string& out, const std::string& cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+  const bool formula = formulaLike(cell);
+  if (!formula && cell.find_first_of(",\"\r\n") == std::string::npos) {
     out += cell;
     return;
   }
   out += '"';
+  // Read as text, not run.
+  if (formula) out += '\'';
   for (const char c : cell) {
     if (c == '"') out += '"';
     out += c;

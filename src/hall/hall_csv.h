@@ -19,8 +19,9 @@ struct TraineeLot {
 inline constexpr char kNameHeading[] = "名前";
 
 // The hall's results as comma-separated text: a heading line (名前 and the lots' headings), then
-// a line a lot; a cell holding a comma, a quote or a line break is quoted. Lines end in CRLF, as
-// spreadsheet programs write them.
+// a line a lot; a cell holding a comma, a quote or a line break is quoted, and one a spreadsheet
+// would take for a formula (a name "=1+1") is quoted and begun with an apostrophe, so that it
+// reads as the text it is. Lines end in CRLF, as spreadsheet programs write them.
 std::string hallCsv(const std::vector<TraineeLot>& lots);
 
 }  // namespace kobaru

@@ -125,7 +125,7 @@ void Hall::message(Peer& peer, std::string_view text) {
   Page& page = p->second;
   const auto parsed = parseClientMessage(text);
   if (const auto* e = std::get_if<ProtocolError>(&parsed)) {
-    send(peer, errorReply(*e));
+    refuse(peer, page, *e);
     return;
   }
   const ClientMessage& m = std::get<ClientMessage>(parsed);
@@ -137,7 +137,7 @@ void Hall::message(Peer& peer, std::string_view text) {
   const bool welcomed = page.role != Page::Role::Unknown;
   if (m.type == Type::Trainer || m.type == Type::Join) {
     if (welcomed) {
-      send(peer, errorReply(ProtocolError::NotAllowed));
+      refuse(peer, page, ProtocolError::NotAllowed);
     } else if (m.type == Type::Trainer) {
       welcomeTrainer(peer, page, m);
     } else {
@@ -146,12 +146,17 @@ void Hall::message(Peer& peer, std::string_view text) {
     return;
   }
   if (!welcomed) {
-    send(peer, errorReply(ProtocolError::NotYet));
+    refuse(peer, page, ProtocolError::NotYet);
     return;
   }
   const bool trainer = page.role == Page::Role::Trainer;
   switch (m.type) {
     case Type::Input:
+      if (!withinRate(page)) {
+        peer.close("more than 30 inputs a second");
+        disconnected(peer);  // at once: nothing more of it counts
+        return;
+      }
       input(page, m.input);
       return;
     case Type::Csv:
@@ -165,13 +170,31 @@ void Hall::message(Peer& peer, std::string_view text) {
     default:
       return;
   }
-  send(peer, errorReply(ProtocolError::NotAllowed));
+  refuse(peer, page, ProtocolError::NotAllowed);
+}
+
+bool Hall::refuse(Peer& peer, Page& page, ProtocolError e) {
+  send(peer, errorReply(e));
+  if (++page.bad < kMostBadMessages) return true;
+  peer.close("too many messages the hall cannot take");
+  return false;
+}
+
+bool Hall::withinRate(Page& page) {
+  const std::int64_t t = now();
+  page.inputsLeft =
+      std::min(kInputBurst,
+               page.inputsLeft + static_cast<double>(t - page.refilledAt) * kInputsASecond / 1000);
+  page.refilledAt = t;
+  if (page.inputsLeft < 1) return false;
+  page.inputsLeft -= 1;
+  return true;
 }
 
 void Hall::welcomeTrainer(Peer& peer, Page& page, const ClientMessage& m) {
   if (m.key != settings_.key) {
     send(peer, errorReply(ProtocolError::BadKey));
-    peer.close();
+    peer.close("not this hall's key");
     return;
   }
   page.role = Page::Role::Trainer;
@@ -199,7 +222,7 @@ void Hall::welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m) {
         seat != seats_.end() && (!seat->second.leftAt || now() - *seat->second.leftAt <= kSeatKept);
     if (!kept) {
       if (seat != seats_.end()) seat->second.token.clear();  // given up for good
-      send(peer, errorReply(ProtocolError::NoSeat));
+      refuse(peer, page, ProtocolError::NoSeat);
       return;
     }
     bidder = seat->first;
@@ -212,7 +235,11 @@ void Hall::welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m) {
     session_.comeBack(bidder);
   } else {
     if (!acceptableName(m.name)) {
-      send(peer, errorReply(ProtocolError::BadName));
+      refuse(peer, page, ProtocolError::BadName);
+      return;
+    }
+    if (static_cast<int>(seats_.size()) >= kMostTrainees) {
+      refuse(peer, page, ProtocolError::HallFull);
       return;
     }
     journal_.join(now(), m.name);

@@ -34,6 +34,11 @@ class Hall {
  public:
   static constexpr std::int64_t kSeatKept = 60'000;    // ms
   static constexpr std::chrono::minutes kIdleEnd{30};  // with no page connected
+  static constexpr int kMostTrainees = 1000;
+  // A page that sends this many messages the hall cannot take is closed; so is one that sends
+  // inputs faster than this a second for long (a held key repeats at about that).
+  static constexpr int kMostBadMessages = 20;
+  static constexpr double kInputsASecond = 30, kInputBurst = 90;
   enum class Ending { Trainer, Idle, Stopped };
 
   // `ended` runs once the hall has ended, with how.
@@ -59,6 +64,9 @@ class Hall {
     Role role = Role::Unknown;
     int bidder = 0;
     std::uint64_t resultsShown = ~std::uint64_t{0};
+    int bad = 0;
+    double inputsLeft = kInputBurst;
+    std::int64_t refilledAt = 0;
   };
   struct Seat {
     std::string token;
@@ -70,6 +78,9 @@ class Hall {
   void welcomeTrainer(Peer& peer, Page& page, const ClientMessage& m);
   void welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m);
   void input(Page& page, const nlohmann::json& raw);
+  // Answers a message the hall could not take; false once the page has sent too many.
+  bool refuse(Peer& peer, Page& page, ProtocolError e);
+  bool withinRate(Page& page);
   void seatLeft(int bidder);
   // After every event: each page's changes, the lists, the results, and the next wake-up.
   void publish();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "server/http_session.h"
 
+#include <algorithm>
 #include <boost/beast/websocket.hpp>
+#include <cctype>
 #include <chrono>
 
 #include "server/server.h"
@@ -31,6 +33,27 @@ std::string queryValue(std::string_view target, std::string_view name) {
     rest.remove_prefix(std::min(rest.size(), pair.size() + 1));
   }
   return {};
+}
+
+// A page of another site may not open a hall's WebSocket in the browser of one who visits it:
+// the page's origin must be this server as the browser reached it (its Host). A client that is
+// no browser sends no Origin.
+bool ownOrigin(std::string_view origin, std::string_view host) {
+  if (origin.empty()) return true;
+  for (std::string_view scheme : {"http://", "https://"}) {
+    if (origin.substr(0, scheme.size()) != scheme) continue;
+    const std::string_view rest = origin.substr(scheme.size());
+    return rest.size() == host.size() &&
+           std::equal(rest.begin(), rest.end(), host.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) ==
+                    std::tolower(static_cast<unsigned char>(b));
+           });
+  }
+  return false;
+}
+
+std::string_view view(boost::beast::string_view s) {
+  return {s.data(), s.size()};
 }
 
 http::response<http::string_body> plainAnswer(http::status status, unsigned version, bool keepAlive,
@@ -67,11 +90,14 @@ void HttpSession::read() {
 
 void HttpSession::answer() {
   http::request<http::string_body> request = parser_->release();
-  const std::string_view target(request.target().data(), request.target().size());
+  const std::string_view target = view(request.target());
   const std::string_view path = target.substr(0, target.find('?'));
   const unsigned version = request.version();
   const bool keepAlive = request.keep_alive();
   if (path == kSocketPath) {
+    if (!ownOrigin(view(request[http::field::origin]), view(request[http::field::host])))
+      return write(plainAnswer(http::status::forbidden, version, false,
+                               "A page of another site may not join this hall.\n"));
     Hall* hall =
         beast::websocket::is_upgrade(request) ? server_.hall(queryValue(target, "hall")) : nullptr;
     if (!hall)

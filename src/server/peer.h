@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace kobaru {
 
@@ -12,7 +13,8 @@ class Peer {
  public:
   virtual ~Peer() = default;
   virtual void send(std::shared_ptr<const std::string> message) = 0;
-  virtual void close() = 0;
+  // `reason`: why, for a connection closed for what it did ("" when it is simply done with).
+  virtual void close(std::string_view reason = {}) = 0;
 };
 
 }  // namespace kobaru

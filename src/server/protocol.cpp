@@ -32,6 +32,7 @@ constexpr ErrorText kErrors[] = {
     {ProtocolError::NoSeat, "noSeat", "That seat is not kept any more: join by name."},
     {ProtocolError::NotYet, "notYet", "Say who you are first: trainer or join."},
     {ProtocolError::NotAllowed, "notAllowed", "That is not yours to do here."},
+    {ProtocolError::HallFull, "hallFull", "The hall has as many trainees as it takes."},
 };
 
 std::string stringField(const json& m, const char* name) {

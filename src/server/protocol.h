@@ -19,7 +19,7 @@ struct ClientMessage {
   double t = 0;          // Ping
 };
 
-enum class ProtocolError { BadMessage, BadKey, BadName, NoSeat, NotYet, NotAllowed };
+enum class ProtocolError { BadMessage, BadKey, BadName, NoSeat, NotYet, NotAllowed, HallFull };
 
 // The message as the page sent it, or what is wrong with it.
 std::variant<ClientMessage, ProtocolError> parseClientMessage(std::string_view text);

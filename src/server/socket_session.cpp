@@ -61,19 +61,24 @@ void SocketSession::write() {
                     self->queue_.pop_front();
                     if (error) return self->gone();
                     if (!self->queue_.empty()) return self->write();
-                    if (self->closing_) self->close();
+                    if (self->closing_) self->close(self->reason_);
                   });
 }
 
-void SocketSession::close() {
+void SocketSession::close(std::string_view reason) {
   closing_ = true;
+  if (!reason.empty()) reason_ = reason;
   if (gone_ || !queue_.empty() || closeSent_) return;
   closeSent_ = true;
   if (!open_) {
     beast::get_lowest_layer(ws_).socket().close();
     return;
   }
-  ws_.async_close(websocket::close_code::normal, [self = shared_from_this()](beast::error_code) {});
+  // A reason is a policy the page broke; a close without one is the hall being done with it.
+  const websocket::close_reason why =
+      reason_.empty() ? websocket::close_reason(websocket::close_code::normal)
+                      : websocket::close_reason(websocket::close_code::policy_error, reason_);
+  ws_.async_close(why, [self = shared_from_this()](beast::error_code) {});
 }
 
 void SocketSession::gone() {

@@ -26,7 +26,7 @@ class SocketSession : public Peer, public std::enable_shared_from_this<SocketSes
   void run(boost::beast::http::request<boost::beast::http::string_body> request);
 
   void send(std::shared_ptr<const std::string> message) override;
-  void close() override;
+  void close(std::string_view reason = {}) override;
 
  private:
   void read();
@@ -41,6 +41,7 @@ class SocketSession : public Peer, public std::enable_shared_from_this<SocketSes
   bool open_ = false;     // the handshake is done
   bool closing_ = false;  // no more is sent; closes once the queue is written
   bool closeSent_ = false;
+  std::string reason_;  // why it is closed, if for what the page did
   bool gone_ = false;
 };
 

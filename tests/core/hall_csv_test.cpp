@@ -44,6 +44,29 @@ TEST(HallCsv, ALineALotUnderTheHeadingsWithCellsThatNeedItQuoted) {
   EXPECT_EQ(lines[4].rfind("\"a\nb\",", 0), 0u) << lines[4];
 }
 
+TEST(HallCsv, ANameASpreadsheetWouldRunReadsAsText) {
+  LotResult lot;
+  lot.lot = 1001;
+  struct Case {
+    const char* name;
+    const char* cell;
+  };
+  const Case cases[] = {
+      {"=1+1", "\"'=1+1\""},
+      {"+SUM(A1)", "\"'+SUM(A1)\""},
+      {"-2+3", "\"'-2+3\""},
+      {"@cmd", "\"'@cmd\""},
+      {"=\"a\"", "\"'=\"\"a\"\"\""},
+      {"-3.5", "-3.5"},
+      {"+7", "+7"},
+      {"a=b", "a=b"},
+  };
+  for (const Case& c : cases) {
+    const std::string line = linesOf(hallCsv({{1, c.name, &lot}}))[1];
+    EXPECT_EQ(line.substr(0, line.find(",1001")), c.cell) << c.name;
+  }
+}
+
 TEST(TraineeView, EachPartHoldsItsOwnAndNothingOfTheOperatorsPanel) {
   RecordingHost host;
   Form1 form(host, [] { return 0.5; });

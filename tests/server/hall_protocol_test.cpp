@@ -256,6 +256,35 @@ TEST_F(HallProtocol, MessagesThatAreNoneOfTheProtocolsAreAnsweredAndTheConnectio
   a->settle();
 }
 
+TEST_F(HallProtocol, APageOfAnotherSiteMayNotOpenTheHallsSocket) {
+  const std::string own = "http://127.0.0.1:" + std::to_string(server.port);
+  EXPECT_NO_THROW(TestPage(server.port, server.hall, own));
+  const std::string foreign[] = {
+      "http://evil.example", "http://127.0.0.1:1", own + ".evil", "null", "file://",
+      "ws://127.0.0.1"};
+  for (const std::string& origin : foreign) {
+    EXPECT_THROW(TestPage(server.port, server.hall, origin), boost::system::system_error) << origin;
+  }
+}
+
+TEST_F(HallProtocol, APageThatKeepsSendingWhatTheHallCannotTakeIsClosedWithWhy) {
+  auto p = page();
+  for (int i = 0; i < Hall::kMostBadMessages; ++i) p->sendText("{");
+  EXPECT_TRUE(p->closed());
+  EXPECT_EQ(p->closeReason(), "too many messages the hall cannot take");
+
+  // Inputs faster than a hand gives them, and the seat is let go at once.
+  auto t = trainer();
+  auto a = trainee("青木");
+  for (int i = 0; i < 200; ++i) a->input(key(InputKind::KeyUp, "Command12", U' '));
+  EXPECT_TRUE(a->closed());
+  EXPECT_EQ(a->closeReason(), "more than 30 inputs a second");
+  t->until("the trainee gone", [](TestPage& q) {
+    const json& l = q.messages["trainees"]["trainees"];
+    return l.size() == 1 && l[0]["connected"] == false;
+  });
+}
+
 TEST_F(HallProtocol, TheSiteIsServedAndNothingOutsideIt) {
   namespace http = boost::beast::http;
   struct Case {

@@ -70,7 +70,8 @@ class TestPage {
  public:
   static constexpr auto kWait = std::chrono::seconds(10);
 
-  TestPage(unsigned short port, const std::string& hall) {
+  // `origin`: the Origin a browser would send with the page's address ("" for none).
+  TestPage(unsigned short port, const std::string& hall, const std::string& origin = "") {
     namespace asio = boost::asio;
     asio::ip::tcp::resolver resolver(io_);
     boost::beast::get_lowest_layer(ws_).expires_after(kWait);
@@ -78,6 +79,12 @@ class TestPage {
         asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
     boost::beast::get_lowest_layer(ws_).socket().set_option(asio::ip::tcp::no_delay(true));
     boost::beast::get_lowest_layer(ws_).expires_never();
+    if (!origin.empty()) {
+      ws_.set_option(boost::beast::websocket::stream_base::decorator(
+          [origin](boost::beast::websocket::request_type& r) {
+            r.set(boost::beast::http::field::origin, origin);
+          }));
+    }
     ws_.handshake("127.0.0.1:" + std::to_string(port), "/ws?hall=" + hall);
   }
 
@@ -131,6 +138,8 @@ class TestPage {
     return error == boost::beast::websocket::error::closed || error == boost::asio::error::eof ||
            error == boost::asio::error::connection_reset;
   }
+  // Why the server closed the connection, once closed() has seen it close.
+  std::string closeReason() const { return std::string(ws_.reason().reason.c_str()); }
   void drop() { boost::beast::get_lowest_layer(ws_).socket().close(); }
 
   const nlohmann::json& shown(const std::string& name) const { return shown_.at(name); }
