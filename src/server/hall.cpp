@@ -357,7 +357,8 @@ std::string Hall::traineesMessage() const {
   json list = json::array();
   const auto standings = session_.standings();
   const auto holder = session_.rightHolder();
-  for (const auto& [bidder, seat] : seats_) {
+  for (const auto& [id, seat] : seats_) {
+    const int bidder = id;  // a plain name, for the lambda (clang will not capture a binding)
     const auto s = std::find_if(standings.begin(), standings.end(),
                                 [bidder](const Standing& st) { return st.bidder == bidder; });
     list.push_back({{"bidder", bidder},
