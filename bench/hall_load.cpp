@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include "support/hall_process.h"
+
 #include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
@@ -34,6 +36,7 @@
 
 namespace {
 
+using kobaru::ServerProcess;
 namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace websocket = beast::websocket;
@@ -43,65 +46,6 @@ using nlohmann::json;
 constexpr auto kDeadline = std::chrono::seconds(180);
 constexpr auto kClickWait = std::chrono::seconds(2);
 constexpr auto kAutomatic = std::chrono::seconds(10);
-
-// The server as its own process, with its stdout read for the addresses.
-struct ServerProcess {
-  pid_t pid = -1;
-  unsigned short port = 0;
-  std::string hall, key;
-
-  ServerProcess(const std::string& program, const std::filesystem::path& site) {
-    int out[2];
-    if (pipe(out) != 0) throw std::runtime_error("no pipe");
-    pid = fork();
-    if (pid == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      close(out[0]);
-      execl(program.c_str(), program.c_str(), "--port", "0", "--site", site.c_str(), nullptr);
-      _exit(127);
-    }
-    close(out[1]);
-    FILE* lines = fdopen(out[0], "r");
-    char buffer[512];
-    for (int i = 0; i < 2 && fgets(buffer, sizeof buffer, lines); ++i) {
-      const std::string line = buffer;
-      if (line.rfind("trainer ", 0) != 0) continue;
-      const auto colon = line.find(':', line.find("//") + 2);
-      port = static_cast<unsigned short>(std::stoi(line.substr(colon + 1)));
-      const auto id = line.find("hall=") + 5;
-      hall = line.substr(id, 32);
-      key = line.substr(line.find('#') + 1, 32);
-    }
-    if (hall.empty()) throw std::runtime_error("kobaru-hall printed no trainer's address");
-  }
-  ~ServerProcess() {
-    kill(pid, SIGINT);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-      std::fprintf(stderr, "kobaru-hall ended with status %d on SIGINT\n", status);
-  }
-  // Processor seconds so far, user and system.
-  double cpuSeconds() const {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), {});
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string f;
-    long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && fields >> f; ++i) {
-      if (i == 14) utime = std::stoll(f);
-      if (i == 15) stime = std::stoll(f);
-    }
-    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-  }
-  std::string memory(const char* field) const {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-      if (line.rfind(field, 0) == 0)
-        return line.substr(line.find_first_not_of(" \t", std::strlen(field) + 1));
-    return "?";
-  }
-};
 
 // One page: connected and welcomed synchronously, then reading on the shared loop.
 struct Page : std::enable_shared_from_this<Page> {
@@ -174,7 +118,7 @@ int main(int argc, char** argv) {
     std::ofstream(site / page) << "<!DOCTYPE html>\n";
 
   {
-    ServerProcess server(program, site);
+    ServerProcess server(program, site, site / "hall.sqlite");
     asio::io_context io;
     auto trainer = std::make_shared<Page>(io, server.port, server.hall,
                                           json{{"type", "trainer"}, {"key", server.key}});

@@ -47,14 +47,18 @@ void appendLine(std::string& out, const std::vector<std::string>& cells) {
 
 }  // namespace
 
-std::string hallCsv(const std::vector<TraineeLot>& lots) {
+NamedCells namedCells(const TraineeLot& lot) {
+  return {lot.name, lotCells(*lot.lot)};
+}
+
+std::string hallCsv(const std::vector<NamedCells>& lots) {
   std::string out;
   std::vector<std::string> headings = {kNameHeading};
   for (const char* h : lotHeadings()) headings.emplace_back(h);
   appendLine(out, headings);
-  for (const TraineeLot& l : lots) {
+  for (const NamedCells& l : lots) {
     std::vector<std::string> cells = {l.name};
-    for (std::string& c : lotCells(*l.lot)) cells.push_back(std::move(c));
+    cells.insert(cells.end(), l.cells.begin(), l.cells.end());
     appendLine(out, cells);
   }
   return out;

@@ -15,6 +15,13 @@ struct TraineeLot {
   const LotResult* lot;
 };
 
+// One line of the hall's results: whose lot, and its cells as the results window shows them.
+struct NamedCells {
+  std::string name;
+  std::vector<std::string> cells;
+};
+NamedCells namedCells(const TraineeLot& lot);
+
 // The heading of the trainees' names before the lots' own headings.
 inline constexpr char kNameHeading[] = "名前";
 
@@ -22,6 +29,6 @@ inline constexpr char kNameHeading[] = "名前";
 // a line a lot; a cell holding a comma, a quote or a line break is quoted, and one a spreadsheet
 // would take for a formula (a name "=1+1") is quoted and begun with an apostrophe, so that it
 // reads as the text it is. Lines end in CRLF, as spreadsheet programs write them.
-std::string hallCsv(const std::vector<TraineeLot>& lots);
+std::string hallCsv(const std::vector<NamedCells>& lots);
 
 }  // namespace kobaru

@@ -22,9 +22,19 @@ using nlohmann::json;
 // The 練習終了 button: the trainer's page asks, then ends the hall with `end`.
 constexpr char kEndButton[] = "Command25";
 constexpr char kForcedStop[] = "Command23";
+constexpr int kFullAutomatic = 2;  // Form1::modo of the program's own lots (デモモード)
 constexpr const char* kTraineesButtons[] = {"Command12", "Command14"};
 // How a hall ended, as `ended` tells it.
 constexpr const char* kEndings[] = {"trainer", "idle", "stopped"};
+
+// What starts a lot, which a hall that cannot keep its results refuses.
+constexpr const char* kLotStarters[] = {"Command1", "Command7", "Command10", "Command11",
+                                        "Command26"};
+
+bool startsALot(const Input& in) {
+  return std::find(std::begin(kLotStarters), std::end(kLotStarters), in.name) !=
+         std::end(kLotStarters);
+}
 
 bool trainerMay(const Input& in) {
   switch (in.kind) {
@@ -95,6 +105,7 @@ Hall::Hall(boost::asio::io_context& io, HallSettings settings, std::function<voi
     journal_.operatorInput(0, in);
     session_.operatorInput(in, 0);
   }
+  if (settings_.store && !settings_.store->openHall(settings_.id)) halted_ = true;
   session_.operatorReply();
   session_.sharedChanges();
   arm();
@@ -161,7 +172,7 @@ void Hall::message(Peer& peer, std::string_view text) {
       return;
     case Type::Csv:
       if (!trainer) break;
-      send(peer, wireText({{"type", "csv"}, {"text", hallCsv(session_.lots())}}));
+      sendCsv(peer, m.hall);
       return;
     case Type::End:
       if (!trainer) break;
@@ -211,6 +222,67 @@ void Hall::welcomeTrainer(Peer& peer, Page& page, const ClientMessage& m) {
                        {"disabled", kTraineesButtons}}));
   send(peer, traineesMessage());
   send(peer, trainerResults());
+  if (settings_.store) send(peer, storedHalls());
+  if (halted_)
+    send(peer,
+         wireText({{"type", "storage"}, {"ok", false}, {"message", settings_.store->error()}}));
+}
+
+void Hall::sendCsv(Peer& peer, const std::string& hall) {
+  std::vector<NamedCells> lots;
+  if (hall.empty() || hall == settings_.id) {
+    for (const TraineeLot& l : session_.lots()) lots.push_back(namedCells(l));
+  } else {
+    const auto kept =
+        settings_.store ? settings_.store->halls() : std::vector<ResultsStore::StoredHall>{};
+    if (std::none_of(kept.begin(), kept.end(), [&hall](const auto& h) { return h.id == hall; })) {
+      send(peer, errorReply(ProtocolError::NoHall));
+      return;
+    }
+    for (auto& l : settings_.store->lotsOf(hall)) lots.push_back({l.name, std::move(l.cells)});
+  }
+  send(peer, wireText({{"type", "csv"},
+                       {"hall", hall.empty() ? settings_.id : hall},
+                       {"text", hallCsv(lots)}}));
+}
+
+std::string Hall::storedHalls() const {
+  json list = json::array();
+  for (const auto& h : settings_.store->halls())
+    list.push_back({{"hall", h.id},
+                    {"opened", h.opened},
+                    {"lots", h.lots},
+                    {"current", h.id == settings_.id}});
+  return wireText({{"type", "halls"}, {"halls", std::move(list)}});
+}
+
+void Hall::keepEndedLots() {
+  if (!settings_.store || halted_) return;
+  for (const auto& [bidder, seat] : seats_) {
+    const Lots& lots = session_.resultsOf(bidder)->lots();
+    std::size_t& kept = kept_[bidder];
+    for (; kept < lots.size() && lots[kept].outcome != Outcome::Running; ++kept) {
+      if (!settings_.store->lot(settings_.id, bidder, session_.nameOf(bidder),
+                                lotCells(lots[kept])))
+        return storageFailed();
+    }
+  }
+}
+
+void Hall::storageFailed() {
+  halted_ = true;
+  sendAll(Page::Role::Trainer,
+          std::make_shared<const std::string>(wireText(
+              {{"type", "storage"}, {"ok", false}, {"message", settings_.store->error()}})));
+  // No lot starts whose results could not be kept: the program's own lots stop (the forced stop
+  // puts the screen in manual mode), and the trainer's buttons that start one do nothing.
+  if (session_.form().modo != kFullAutomatic) return;
+  Input stop = plain(InputKind::KeyDown);
+  stop.name = kForcedStop;
+  stop.key = U'\r';
+  const std::int64_t t = now();
+  journal_.operatorInput(t, stop);
+  session_.operatorInput(stop, t);
 }
 
 void Hall::welcomeTrainee(Peer& peer, Page& page, const ClientMessage& m) {
@@ -269,7 +341,7 @@ void Hall::input(Page& page, const nlohmann::json& raw) {
   const Input in = inputFrom(raw);
   const std::int64_t t = now();
   if (page.role == Page::Role::Trainer) {
-    if (!trainerMay(in)) return;
+    if (!trainerMay(in) || (halted_ && startsALot(in))) return;
     journal_.operatorInput(t, in);
     session_.operatorInput(in, t);
   } else {
@@ -314,6 +386,7 @@ void Hall::seatLeft(int bidder) {
 }
 
 void Hall::publish() {
+  keepEndedLots();
   Reply op = session_.operatorReply();
   if (!op.changes.empty() || !op.effects.empty() || op.focus) {
     const auto text = std::make_shared<const std::string>(

@@ -14,6 +14,7 @@
 #include "server/journal.h"
 #include "server/peer.h"
 #include "server/protocol.h"
+#include "server/results_store.h"
 #include "server/site_platform.h"
 
 namespace kobaru {
@@ -25,6 +26,7 @@ struct HallSettings {
   std::filesystem::path site;
   std::optional<std::uint64_t> seed;  // seeded draws, for a hall to be played again
   std::string journal;                // where to write what it was given ("" for nowhere)
+  ResultsStore* store = nullptr;      // where its ended lots are kept (none: nowhere)
 };
 
 // One hall: its session on the server's steady clock, driven on one event loop, with its
@@ -85,6 +87,11 @@ class Hall {
   // After every event: each page's changes, the lists, the results, and the next wake-up.
   void publish();
   void publishLists();
+  // Keeps every lot that has ended since; once that fails, tells the trainer and starts no lot.
+  void keepEndedLots();
+  void storageFailed();
+  void sendCsv(Peer& peer, const std::string& hall);
+  std::string storedHalls() const;
   void send(Peer& peer, const std::string& text);
   void sendAll(Page::Role role, const std::shared_ptr<const std::string>& text);
   std::string traineesMessage() const;
@@ -108,6 +115,8 @@ class Hall {
   std::string traineesShown_;
   std::uint64_t resultsShown_ = ~std::uint64_t{0};
   bool over_ = false;
+  std::map<int, std::size_t> kept_;  // each trainee's lots kept so far
+  bool halted_ = false;              // the results cannot be kept: no new lot starts
 };
 
 }  // namespace kobaru

@@ -13,10 +13,12 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kobaru-hall [--port N] [--bind ADDRESS] [--site FOLDER]\n"
+    "usage: kobaru-hall [--port N] [--bind ADDRESS] [--site FOLDER] [--data FILE]\n"
     "  --port N         the port to listen on (default 8081; 0 for any free one)\n"
     "  --bind ADDRESS   the address to listen on (default 127.0.0.1; 0.0.0.0 for every network)\n"
     "  --site FOLDER    the browser edition's site to serve (default: the installed one)\n"
+    "  --data FILE      the SQLite file the halls' results are kept in\n"
+    "                   (default $XDG_DATA_HOME/kobaru/hall.sqlite)\n"
     "  --seed N         seeded draws, so that a journal plays the hall again (for tests)\n"
     "  --journal FILE   writes everything the first hall is given to FILE (for tests)\n";
 
@@ -45,6 +47,7 @@ int usage(const std::string& problem) {
 int main(int argc, char** argv) {
   kobaru::ServerOptions options;
   options.site = installedSite(argv[0]);
+  options.data = kobaru::defaultStoreFile();
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     if (option == "--help" || option == "-h") {
@@ -59,6 +62,8 @@ int main(int argc, char** argv) {
       options.bind = value;
     } else if (option == "--site") {
       options.site = value;
+    } else if (option == "--data") {
+      options.data = value;
     } else if (option == "--seed") {
       std::uint64_t seed = 0;
       if (!numberOf(value, seed) || seed == 0) return usage("no seed: " + std::string(value));
@@ -79,6 +84,10 @@ int main(int argc, char** argv) {
   std::unique_ptr<kobaru::Server> server;
   try {
     server = std::make_unique<kobaru::Server>(io, options);
+  } catch (const kobaru::StoreError& e) {
+    std::cerr << "kobaru-hall: the halls' results cannot be kept: " << e.what() << "\n"
+              << "  give another file with --data FILE\n";
+    return 1;
   } catch (const boost::system::system_error& e) {
     std::cerr << "kobaru-hall: cannot listen on " << options.bind << " port " << options.port
               << ": " << e.code().message() << "\n";

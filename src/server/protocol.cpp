@@ -33,6 +33,7 @@ constexpr ErrorText kErrors[] = {
     {ProtocolError::NotYet, "notYet", "Say who you are first: trainer or join."},
     {ProtocolError::NotAllowed, "notAllowed", "That is not yours to do here."},
     {ProtocolError::HallFull, "hallFull", "The hall has as many trainees as it takes."},
+    {ProtocolError::NoHall, "noHall", "No hall of that id is kept."},
 };
 
 std::string stringField(const json& m, const char* name) {
@@ -73,6 +74,8 @@ std::variant<ClientMessage, ProtocolError> parseClientMessage(std::string_view t
       break;
     }
     case Type::Csv:
+      c.hall = stringField(m, "hall");
+      break;
     case Type::End:
       break;
   }

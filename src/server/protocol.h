@@ -15,11 +15,21 @@ struct ClientMessage {
   std::string key;       // Trainer
   std::string name;      // Join: a new seat under this name
   std::string seat;      // Join: back into this seat (wins over the name)
+  std::string hall;      // Csv: a kept hall's ("" for this one)
   nlohmann::json input;  // Input: the raw input object
   double t = 0;          // Ping
 };
 
-enum class ProtocolError { BadMessage, BadKey, BadName, NoSeat, NotYet, NotAllowed, HallFull };
+enum class ProtocolError {
+  BadMessage,
+  BadKey,
+  BadName,
+  NoSeat,
+  NotYet,
+  NotAllowed,
+  HallFull,
+  NoHall
+};
 
 // The message as the page sent it, or what is wrong with it.
 std::variant<ClientMessage, ProtocolError> parseClientMessage(std::string_view text);

@@ -40,7 +40,10 @@ std::string hostOf(const asio::ip::address& a) {
 }  // namespace
 
 Server::Server(asio::io_context& io, ServerOptions options)
-    : io_(io), options_(std::move(options)), acceptor_(io) {
+    : io_(io),
+      options_(std::move(options)),
+      store_(std::make_unique<ResultsStore>(options_.data)),
+      acceptor_(io) {
   const auto address = asio::ip::make_address(options_.bind);
   const tcp::endpoint endpoint(address, options_.port);
   acceptor_.open(endpoint.protocol());
@@ -76,6 +79,7 @@ Hall& Server::openHall() {
   settings.joinAddress = joinAddress(settings.id);
   settings.site = options_.site;
   settings.seed = options_.seed;
+  settings.store = store_.get();
   // The journal is the first hall's.
   if (!std::exchange(journalled_, true)) settings.journal = options_.journal;
   const std::string id = settings.id;

@@ -20,12 +20,14 @@ struct ServerOptions {
   std::filesystem::path site;
   std::optional<std::uint64_t> seed;  // every hall's draws seeded, to be played again
   std::string journal;                // the first hall's journal
+  std::filesystem::path data;         // the SQLite file the halls' results are kept in
 };
 
 // The hall server: the site's files over HTTP and each hall's WebSocket, on one event loop.
 class Server {
  public:
-  // Listens at once; throws what binding the address throws.
+  // Opens the results' file, then listens at once; throws StoreError when the file cannot be
+  // opened and written, and what binding the address throws.
   Server(boost::asio::io_context& io, ServerOptions options);
 
   // A new hall, waiting for its trainer; `opened` is told of it.
@@ -49,6 +51,7 @@ class Server {
 
   boost::asio::io_context& io_;
   ServerOptions options_;
+  std::unique_ptr<ResultsStore> store_;
   boost::asio::ip::tcp::acceptor acceptor_;
   std::string origin_;  // scheme, host and port as the addresses write them
   std::map<std::string, std::shared_ptr<Hall>> halls_;

@@ -29,7 +29,9 @@ TEST(HallCsv, ALineALotUnderTheHeadingsWithCellsThatNeedItQuoted) {
                                         {2, "Smith, J", &second},
                                         {3, "say \"hi\"", &first},
                                         {4, "a\nb", &first}};
-  const auto lines = linesOf(hallCsv(lots));
+  std::vector<NamedCells> named;
+  for (const TraineeLot& l : lots) named.push_back(namedCells(l));
+  const auto lines = linesOf(hallCsv(named));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].rfind("名前,", 0), 0u);
   EXPECT_EQ(lines[0].substr(std::string("名前,").size()).rfind(lotHeadings()[0], 0), 0u);
@@ -62,7 +64,7 @@ TEST(HallCsv, ANameASpreadsheetWouldRunReadsAsText) {
       {"a=b", "a=b"},
   };
   for (const Case& c : cases) {
-    const std::string line = linesOf(hallCsv({{1, c.name, &lot}}))[1];
+    const std::string line = linesOf(hallCsv({namedCells({1, c.name, &lot})}))[1];
     EXPECT_EQ(line.substr(0, line.find(",1001")), c.cell) << c.name;
   }
 }

@@ -20,29 +20,9 @@ struct HallProtocol : ::testing::Test {
   std::filesystem::path journal = site.path / "journal.tsv";
   TestHallServer server{site.path, journal.string()};
 
-  std::unique_ptr<TestPage> page() { return std::make_unique<TestPage>(server.port, server.hall); }
-  std::unique_ptr<TestPage> trainer() {
-    auto p = page();
-    p->send({{"type", "trainer"}, {"key", server.key}});
-    p->next("welcome");
-    return p;
-  }
-  std::unique_ptr<TestPage> trainee(const std::string& name) {
-    auto p = page();
-    p->send({{"type", "join"}, {"name", name}});
-    p->next("welcome");
-    return p;
-  }
-  // The operator's button, by Enter as the keyboard gives it.
-  static void op(TestPage& t, const char* name) { t.input(key(InputKind::KeyDown, name, U'\r')); }
-  static void click(TestPage& p) {
-    p.input(down("Command12", 1));
-    p.input(up("Command12", true, 1));
-  }
-  static bool newestHas(const TestPage& p, const std::string& text) {
-    const std::string r = p.record();
-    return r.substr(r.rfind('\n') + 1).find(text) != std::string::npos;
-  }
+  std::unique_ptr<TestPage> page() { return openPage(server); }
+  std::unique_ptr<TestPage> trainer() { return trainerOf(server); }
+  std::unique_ptr<TestPage> trainee(const std::string& name) { return traineeOf(server, name); }
 };
 
 TEST_F(HallProtocol, TheTrainerAndATraineeAreWelcomedEachWithTheirView) {
@@ -81,16 +61,7 @@ TEST_F(HallProtocol, AManualLotWithThreeTrainees) {
   auto a = trainee("青木");
   auto b = trainee("馬場");
   auto c = trainee("千田");
-  op(*t, "Command23");
-  t->input(typed("Text6", "200"));
-  op(*t, "Command11");
-  op(*t, "Command1");
-  op(*t, "Command2");
-  op(*t, "Command8");
-  t->settle();
-  for (TestPage* p : {a.get(), b.get(), c.get()})
-    p->until("the sell-out",
-             [](TestPage& q) { return q.shown("Label13").value("foreColor", 0) != 0; });
+  soldOut(*t, {a.get(), b.get(), c.get()});
 
   // Bids count in the order the server receives them.
   click(*a);

@@ -13,7 +13,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
@@ -28,14 +30,17 @@ namespace kobaru {
 // The server and its first hall; the server is ended with the object.
 class TestHallServer {
  public:
-  // `site`: a folder with the hall's pages; `journal`: the first hall's, if any.
-  explicit TestHallServer(const std::filesystem::path& site, const std::string& journal = "") {
+  // `site`: a folder with the hall's pages; `journal`: the first hall's, if any; `data`: the
+  // results' file (default: in the site's folder).
+  explicit TestHallServer(const std::filesystem::path& site, const std::string& journal = "",
+                          std::filesystem::path data = {}) {
     ServerOptions options;
     options.bind = "127.0.0.1";
     options.port = 0;
     options.site = site;
     options.seed = 7;
     options.journal = journal;
+    options.data = data.empty() ? site / "hall.sqlite" : data;
     server_ = std::make_unique<Server>(io_, options);
     server_->opened = [this](Hall& h) {
       if (hall.empty()) {
@@ -110,17 +115,21 @@ class TestPage {
   }
   // Reads until a message of the type comes (at most `most` messages).
   nlohmann::json next(const std::string& type, int most = 10'000) {
-    for (int i = 0; i < most; ++i) {
+    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    for (int i = 0; i < most && std::chrono::steady_clock::now() < deadline; ++i) {
       nlohmann::json m = read("a message \"" + type + "\"");
       if (m.value("type", "") == type) return m;
     }
-    throw std::runtime_error("no message \"" + type + "\" among " + std::to_string(most));
+    throw std::runtime_error("no message \"" + type + "\" in time");
   }
   // Reads until `done` holds of what the page shows (at most `most` messages).
+  // Bounded in count and in time: a screen that keeps changing otherwise is given kWait.
   template <typename Done>
   void until(const std::string& what, Done done, int most = 10'000) {
-    for (int i = 0; i < most && !done(*this); ++i) read(what);
-    if (!done(*this)) throw std::runtime_error("not seen in " + std::to_string(most) + ": " + what);
+    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    for (int i = 0; i < most && !done(*this) && std::chrono::steady_clock::now() < deadline; ++i)
+      read(what);
+    if (!done(*this)) throw std::runtime_error("not seen in time: " + what);
   }
   // Everything sent before now has been read: the server answers a ping in order.
   void settle() {
@@ -161,6 +170,80 @@ class TestPage {
   std::map<std::string, nlohmann::json> shown_;
   int pings_ = 0;
 };
+
+// Pages of a server's first hall: one not yet welcomed, the trainer's, a new trainee's.
+inline std::unique_ptr<TestPage> openPage(TestHallServer& server) {
+  return std::make_unique<TestPage>(server.port, server.hall);
+}
+inline std::unique_ptr<TestPage> trainerOf(TestHallServer& server) {
+  auto p = openPage(server);
+  p->send({{"type", "trainer"}, {"key", server.key}});
+  p->next("welcome");
+  return p;
+}
+inline std::unique_ptr<TestPage> traineeOf(TestHallServer& server, const std::string& name) {
+  auto p = openPage(server);
+  p->send({{"type", "join"}, {"name", name}});
+  p->next("welcome");
+  return p;
+}
+
+// The operator's button, by Enter as the keyboard gives it.
+inline void op(TestPage& trainer, const char* name) {
+  Input in;
+  in.kind = InputKind::KeyDown;
+  in.name = name;
+  in.key = U'\r';
+  trainer.input(in);
+}
+// A click of the bid button.
+inline void click(TestPage& p) {
+  Input in;
+  in.kind = InputKind::ButtonDown;
+  in.name = "Command12";
+  in.pointer = 1;
+  p.input(in);
+  in.kind = InputKind::ButtonUp;
+  p.input(in);
+}
+inline bool newestHas(const TestPage& p, const std::string& text) {
+  const std::string r = p.record();
+  return r.substr(r.rfind('\n') + 1).find(text) != std::string::npos;
+}
+// A manual lot at 200, stopped at its start price and sold out, as every trainee's page shows.
+inline void soldOut(TestPage& trainer, std::initializer_list<TestPage*> trainees) {
+  op(trainer, "Command23");
+  Input price;
+  price.kind = InputKind::EntryText;
+  price.name = "Text6";
+  price.text = "200";
+  trainer.input(price);
+  for (const char* name : {"Command11", "Command1", "Command2", "Command8"}) op(trainer, name);
+  trainer.settle();
+  for (TestPage* p : trainees)
+    p->until("the sell-out",
+             [](TestPage& q) { return q.shown("Label13").value("foreColor", 0) != 0; });
+}
+
+// A lot of two trainees, `a` and then `b` bidding after the sell-out, to its award and
+// `b`'s 確認.
+inline void playLot(TestPage& t, TestPage& a, TestPage& b) {
+  soldOut(t, {&a, &b});
+  click(a);
+  a.until("the first bid", [](TestPage& q) { return newestHas(q, "YOU"); });
+  click(b);
+  b.until("the second bid", [](TestPage& q) { return newestHas(q, "YOU"); });
+  op(t, "Command9");
+  b.until("the award", [](TestPage& q) { return newestHas(q, "自分落札"); });
+  b.input([] {
+    Input confirm;
+    confirm.kind = InputKind::KeyDown;
+    confirm.name = "Command14";
+    confirm.key = U'\r';
+    return confirm;
+  }());
+  b.settle();
+}
 
 // A folder with the hall's pages, removed with the object.
 class TestSite {

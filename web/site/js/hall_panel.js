@@ -77,13 +77,19 @@ export class HallPanel {
   #standings = new Table('順位', ['順位', '名前', '応札', '落札', '目安との差の平均（万円）']);
   #lots = new Table('出品ごとの成績', ['名前']);
   #results = made('section', 'hall-results');
+  #kept = made('section', 'hall-kept');
+  #keptList = made('ul');
+  #storage = made('p', 'storage-failed');
+  #csv;
 
   /**
    * @param {HTMLElement} element the panel (`data-window="hall"`), filled here
-   * @param {{ csv: () => void }} actions what the panel's buttons ask of the page
+   * @param {{ csv: (hall?: string) => void }} actions what the panel's buttons ask of the page:
+   *   the results as CSV, this hall's or a kept one's
    */
   constructor(element, { csv }) {
     this.element = element;
+    this.#csv = csv;
     const address = made('section', 'hall-address');
     const copy = made('button', 'copy', 'アドレスをコピー');
     copy.setAttribute('type', 'button');
@@ -98,10 +104,47 @@ export class HallPanel {
 
     const save = made('button', 'save-csv', '成績をCSVで保存');
     save.setAttribute('type', 'button');
-    save.addEventListener('click', csv);
+    save.addEventListener('click', () => csv());
     this.#results.tabIndex = -1;
     this.#results.append(made('h2', '', '順位'), this.#standings.element, made('h2', '', '出品ごとの成績'), this.#lots.element, save);
-    this.element.append(address, trainees, this.#results);
+    this.#storage.setAttribute('role', 'alert');
+    this.#storage.hidden = true;
+    this.#kept.hidden = true;
+    this.#kept.append(made('h2', '', 'これまでの練習会場'), this.#keptList);
+    this.element.append(this.#storage, address, trainees, this.#results, this.#kept);
+  }
+
+  /**
+   * The halls whose results the server keeps, each with its download; this one is above.
+   * @param {unknown} list
+   */
+  halls(list) {
+    const earlier = (Array.isArray(list) ? list : []).filter((h) => h && typeof h === 'object' && !h.current && typeof h.hall === 'string');
+    this.#kept.hidden = earlier.length === 0;
+    this.#keptList.replaceChildren(
+      ...earlier.map((h) => {
+        const item = made('li');
+        const opened = typeof h.opened === 'string' ? new Date(h.opened) : null;
+        const when = opened && !Number.isNaN(opened.getTime()) ? opened.toLocaleString('ja-JP') : '—';
+        const save = made('button', 'save-kept', 'CSVで保存');
+        save.setAttribute('type', 'button');
+        save.setAttribute('aria-label', `${when} の成績をCSVで保存`);
+        save.addEventListener('click', () => this.#csv(h.hall));
+        item.append(made('span', '', `${when}（${shown(h.lots) || '0'}件）`), save);
+        return item;
+      }),
+    );
+  }
+
+  /**
+   * Whether the server keeps the results; when it cannot, the trainer reads why, and that no
+   * new lot starts.
+   * @param {boolean} ok
+   * @param {string} why
+   */
+  storage(ok, why) {
+    this.#storage.hidden = ok;
+    this.#storage.textContent = ok ? '' : `成績をサーバーに保存できなくなりました。新しい競りは始められません。（${why}）`;
   }
 
   /**

@@ -14,14 +14,17 @@ import { useTwipsOf } from './magnify.js';
 import { Sounds } from './sounds.js';
 
 const kKey = /^[0-9a-f]{32}$/;
-const kCsvName = 'kobaru-hall-results.csv';
-
-/** @param {string} text the hall's CSV, saved with a byte order mark so that spreadsheets read it as UTF-8 */
-function saveCsv(text) {
+/**
+ * The hall's CSV, saved with a byte order mark so that spreadsheets read it as UTF-8; an earlier
+ * hall's under a name of its own.
+ * @param {string} text
+ * @param {string} name
+ */
+function saveCsv(text, name) {
   const url = URL.createObjectURL(new Blob([`\uFEFF${text}`], { type: 'text/csv;charset=utf-8' }));
   const link = document.createElement('a');
   link.href = url;
-  link.download = kCsvName;
+  link.download = name;
   link.click();
   // The download has taken the file by then.
   setTimeout(() => URL.revokeObjectURL(url), 60_000);
@@ -91,8 +94,12 @@ async function start() {
       trainees: (message) => panel.trainees(message.trainees),
       results: (message) => panel.results(message),
       csv: (message) => {
-        if (typeof message.text === 'string') saveCsv(message.text);
+        if (typeof message.text !== 'string') return;
+        const earlier = typeof message.hall === 'string' && message.hall !== hall && /^[0-9a-f]{32}$/.test(message.hall);
+        saveCsv(message.text, earlier ? `kobaru-hall-results-${message.hall.slice(0, 8)}.csv` : 'kobaru-hall-results.csv');
       },
+      halls: (message) => panel.halls(message.halls),
+      storage: (message) => panel.storage(message.ok === true, typeof message.message === 'string' ? message.message : ''),
       error(message) {
         if (message.code === 'badKey') {
           connection.stop();
@@ -111,8 +118,8 @@ async function start() {
   });
 
   const panel = new HallPanel(/** @type {HTMLElement} */ (document.querySelector('[data-window="hall"]')), {
-    csv: () => {
-      if (!connection.send({ type: 'csv' })) showMessage('練習会場に接続していないため、成績を保存できません。接続が回復してから、もう一度お試しください。', '成績の保存', 'warning');
+    csv: (/** @type {string} */ of = '') => {
+      if (!connection.send(of ? { type: 'csv', hall: of } : { type: 'csv' })) showMessage('練習会場に接続していないため、成績を保存できません。接続が回復してから、もう一度お試しください。', '成績の保存', 'warning');
     },
   });
 
