@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "hall/hall_csv.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "presentation/results_text.h"
@@ -10,15 +9,28 @@ namespace kobaru {
 
 namespace {
 
+// A plain decimal number, signed or not: what the results write.
+bool plainNumber(std::string_view cell) {
+  if (!cell.empty() && (cell.front() == '-' || cell.front() == '+')) cell.remove_prefix(1);
+  int digits = 0, points = 0;
+  for (const char c : cell) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++points;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0 && points <= 1;
+}
+
 // A cell a spreadsheet would read as a formula: one that begins with = + - @ (or a tab or a
 // carriage return before them) and is not a plain number.
 bool formulaLike(const std::string& cell) {
-  if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos)
-    return false;
-  double number = 0;
-  const auto [end, error] =
-      std::from_chars(cell.data() + (cell.front() == '+'), cell.data() + cell.size(), number);
-  return error != std::errc() || end != cell.data() + cell.size();
+  return !cell.empty() &&
+         std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+         !plainNumber(cell);
 }
 
 void appendCell(std::string& out, const std::string& cell) {
