@@ -6,8 +6,27 @@
 
 import { BoardLayout } from './board_layout.js';
 import { BoardView } from './board_view.js';
+import { loadCore } from './core.js';
+import { useTwipsOf } from './magnify.js';
 
 const kHallId = /^[0-9a-f]{32}$/;
+
+/**
+ * The core for the page's drawing (layouts, magnification, the results' chart), or null once the
+ * page has said it could not load.
+ * @returns {Promise<any>}
+ */
+export async function hallCore() {
+  try {
+    const core = await loadCore();
+    useTwipsOf(core);
+    return core;
+  } catch (e) {
+    console.error('Loading the core (kobaru.mjs and kobaru.wasm):', e);
+    showHallNotice('練習プログラムの本体（kobaru.wasm）を読み込めませんでした。', 'ネットワークの接続を確かめて、ページを再読み込みしてください。');
+    return null;
+  }
+}
 
 /** The hall of the page's address (`?hall=`), or null when there is none. */
 export function hallOfAddress() {

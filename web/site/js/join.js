@@ -6,12 +6,10 @@
 // in the tab, so that a reload, or a connection that drops and comes back, sits in the same seat
 // with the same name, results and right.
 
-import { loadCore } from './core.js';
 import { showMessage } from './dialogs.js';
 import { HallConnection } from './hall_connection.js';
 import { HallResults } from './hall_results.js';
-import { HallScreen, endedAdvice, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
-import { useTwipsOf } from './magnify.js';
+import { HallScreen, endedAdvice, hallCore, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
 import { ResultsWindow } from './results.js';
 import { Sounds } from './sounds.js';
 
@@ -34,15 +32,8 @@ async function start() {
     showHallNotice('このアドレスでは練習会場に入れません。', '講師から、参加用のアドレスかQRコードをもう一度もらってください。');
     return;
   }
-  let core;
-  try {
-    core = await loadCore();
-  } catch (e) {
-    console.error('Loading the core (kobaru.mjs and kobaru.wasm):', e);
-    showHallNotice('練習プログラムの本体（kobaru.wasm）を読み込めませんでした。', 'ネットワークの接続を確かめて、ページを再読み込みしてください。');
-    return;
-  }
-  useTwipsOf(core);
+  const core = await hallCore();
+  if (!core) return;
   const seatKey = `kobaru-hall-seat:${hall}`;
   const sounds = new Sounds();
   const form = /** @type {HTMLFormElement} */ (document.querySelector('[data-window="join"]'));

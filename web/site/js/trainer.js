@@ -5,12 +5,10 @@
 // trainees' and only shown. 練習終了 ends the hall for everybody, once the trainer says so. Beside
 // the screen, the hall panel: the trainees' address, who is there, and their results.
 
-import { loadCore } from './core.js';
 import { ask, showMessage } from './dialogs.js';
 import { HallConnection } from './hall_connection.js';
 import { HallPanel } from './hall_panel.js';
-import { HallScreen, endedAdvice, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
-import { useTwipsOf } from './magnify.js';
+import { HallScreen, endedAdvice, hallCore, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
 import { Sounds } from './sounds.js';
 
 const kKey = /^[0-9a-f]{32}$/;
@@ -37,15 +35,8 @@ async function start() {
     showHallNotice('このアドレスでは練習会場を開けません。', '練習会場を作ったときに表示された講師用のアドレスを、そのまま開いてください。');
     return;
   }
-  let core;
-  try {
-    core = await loadCore();
-  } catch (e) {
-    console.error('Loading the core (kobaru.mjs and kobaru.wasm):', e);
-    showHallNotice('練習プログラムの本体（kobaru.wasm）を読み込めませんでした。', 'ネットワークの接続を確かめて、ページを再読み込みしてください。');
-    return;
-  }
-  useTwipsOf(core);
+  const core = await hallCore();
+  if (!core) return;
   const sounds = new Sounds();
   const slot = /** @type {HTMLElement} */ (document.querySelector('.screen-slot'));
   const status = /** @type {HTMLElement} */ (document.querySelector('.hall-status'));
@@ -95,7 +86,7 @@ async function start() {
       results: (message) => panel.results(message),
       csv: (message) => {
         if (typeof message.text !== 'string') return;
-        const earlier = typeof message.hall === 'string' && message.hall !== hall && /^[0-9a-f]{32}$/.test(message.hall);
+        const earlier = typeof message.hall === 'string' && message.hall !== hall && kKey.test(message.hall);
         saveCsv(message.text, earlier ? `kobaru-hall-results-${message.hall.slice(0, 8)}.csv` : 'kobaru-hall-results.csv');
       },
       halls: (message) => panel.halls(message.halls),
