@@ -9,7 +9,15 @@ import { BoardView } from './board_view.js';
 import { loadCore } from './core.js';
 import { useTwipsOf } from './magnify.js';
 
-const kHallId = /^[0-9a-f]{32}$/;
+// 32 hexadecimal digits, after the name of the server's process that holds the hall and a hyphen
+// where several processes share the halls (kobaru-hall --instance).
+const kHallId = /^(?:[0-9a-z]{1,16}-)?[0-9a-f]{32}$/;
+
+/**
+ * Whether `id` is written as a hall's id.
+ * @param {unknown} id
+ */
+export const isHallId = (id) => typeof id === 'string' && kHallId.test(id);
 
 /**
  * The core for the page's drawing (layouts, magnification, the results' chart), or null once the
@@ -31,7 +39,7 @@ export async function hallCore() {
 /** The hall of the page's address (`?hall=`), or null when there is none. */
 export function hallOfAddress() {
   const hall = new URLSearchParams(location.search).get('hall') ?? '';
-  return kHallId.test(hall) ? hall : null;
+  return isHallId(hall) ? hall : null;
 }
 
 /** @param {unknown} v */

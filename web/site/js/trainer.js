@@ -8,7 +8,8 @@
 import { ask, showMessage } from './dialogs.js';
 import { HallConnection } from './hall_connection.js';
 import { HallPanel } from './hall_panel.js';
-import { HallScreen, endedAdvice, hallCore, hallOfAddress, showHallNotice, statusText } from './hall_page.js';
+import { HallScreen, endedAdvice, hallCore, hallOfAddress, isHallId, showHallNotice, statusText } from './hall_page.js';
+import { offerNewHall } from './new_hall.js';
 import { Sounds } from './sounds.js';
 
 const kKey = /^[0-9a-f]{32}$/;
@@ -29,6 +30,11 @@ function saveCsv(text, name) {
 }
 
 async function start() {
+  // The page alone, with no hall in its address, is where a trainer opens one.
+  if (!new URLSearchParams(location.search).has('hall')) {
+    offerNewHall();
+    return;
+  }
   const hall = hallOfAddress();
   const key = location.hash.slice(1);
   if (!hall || !kKey.test(key)) {
@@ -86,8 +92,9 @@ async function start() {
       results: (message) => panel.results(message),
       csv: (message) => {
         if (typeof message.text !== 'string') return;
-        const earlier = typeof message.hall === 'string' && message.hall !== hall && kKey.test(message.hall);
-        saveCsv(message.text, earlier ? `kobaru-hall-results-${message.hall.slice(0, 8)}.csv` : 'kobaru-hall-results.csv');
+        const earlier = isHallId(message.hall) && message.hall !== hall;
+        // An earlier hall's file is named for it: its process's name, if any, and 8 of its digits.
+        saveCsv(message.text, earlier ? `kobaru-hall-results-${message.hall.slice(0, -24)}.csv` : 'kobaru-hall-results.csv');
       },
       halls: (message) => panel.halls(message.halls),
       storage: (message) => panel.storage(message.ok === true, typeof message.message === 'string' ? message.message : ''),
