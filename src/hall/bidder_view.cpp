@@ -5,6 +5,7 @@
 
 #include "practice/form1.h"
 #include "practice/numbers.h"
+#include "presentation/trainee_view.h"
 
 namespace kobaru {
 
@@ -69,6 +70,10 @@ std::uint64_t BidderLook::inputsOf(const Element& e) const {
   if (e.name == "ousatu") return recordVersion(f);
   return (f.traineeHoldsRight() ? 1u : 0u) | (f.rightHolder == viewer_ ? 2u : 0u) |
          (f.syuuryou == 1 ? 4u : 0u) | (f.jibun.visible ? 8u : 0u);
+}
+
+bool BidderLook::shows(const Element& e) const {
+  return inTraineeArea(e);
 }
 
 bool BidderLook::alters(const Element& e) const {

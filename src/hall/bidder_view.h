@@ -59,6 +59,8 @@ class RecordReading {
 class BidderLook : public ElementLook {
  public:
   BidderLook(const Form1& form, int viewer);
+  // What lies in the trainee's view: the operator's panel is not theirs.
+  bool shows(const Element& e) const override;
   bool alters(const Element& e) const override;
   void apply(DisplayedElement& d) const override;
   std::uint64_t inputsOf(const Element& e) const override;

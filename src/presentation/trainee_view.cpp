@@ -32,6 +32,12 @@ bool names(const TraineePart& p, const std::string& name) {
 // The record and the boards, with a margin of black around them.
 const TraineeArea kTraineeArea = {4020, 0, 7875, 8700};
 
+bool inTraineeArea(const Element& e) {
+  const TraineeArea& a = kTraineeArea;
+  return e.left < a.left + a.width && a.left < e.left + e.width && e.top < a.top + a.height &&
+         a.top < e.top + e.height;
+}
+
 std::span<const TraineePart> traineeParts() {
   return kParts;
 }

@@ -8,6 +8,7 @@
 namespace kobaru {
 
 class Form1;
+struct Element;
 
 // The practice screen as a trainee sees it, without the operator's panel: on a wide screen the
 // designed area right of the panel, magnified to fit; on a narrow portrait screen its parts one
@@ -25,6 +26,8 @@ struct TraineePart {
 };
 
 extern const TraineeArea kTraineeArea;
+// Whether any of the element lies in the trainee's area (all the parts' elements do).
+bool inTraineeArea(const Element& e);
 std::span<const TraineePart> traineeParts();
 
 // Each part's elements in stacking order: an element named by a part is that part's, any other

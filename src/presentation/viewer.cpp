@@ -13,6 +13,7 @@ Viewer::Viewer(const Form1& form, const ElementLook* look, Scope scope)
   // Only the elements it follows are kept: a trainee's own view is a handful of them.
   const auto& elements = form.elements();
   for (std::size_t i = 0; i < elements.size(); ++i) {
+    if (look_ && !look_->shows(*elements[i])) continue;
     if (!follows(look_ && look_->alters(*elements[i]))) continue;
     followed_.push_back(i);
     shown_.push_back(shownOf(*elements[i]));

@@ -10,10 +10,13 @@ namespace kobaru {
 
 class Form1;
 
-// How some elements look otherwise to one viewer than on the shared screen.
+// How some elements look otherwise to one viewer than on the shared screen, and which of them
+// the viewer sees at all.
 class ElementLook {
  public:
   virtual ~ElementLook() = default;
+  // A viewer is never sent what they are not shown.
+  virtual bool shows(const Element&) const { return true; }
   virtual bool alters(const Element& e) const = 0;
   virtual void apply(DisplayedElement& d) const = 0;
   // What the look of an element it alters follows from besides the element itself: while this

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "presentation/trainee_view.h"
 #include "support/automatic_practice.h"
 #include "support/inputs.h"
 #include "support/recording_host.h"
@@ -235,8 +236,8 @@ TEST_F(Hall, TheRightSignsLightOnlyForItsHolderAndTheWinReadsAsAnothersToTheRest
   soldOut();
   click(a);
   const auto mine = view(a), theirs = view(b);
-  EXPECT_EQ(std::get<Label>(mine.at("kenri").state).caption, "練習者権利発生");
-  EXPECT_EQ(std::get<Label>(theirs.at("kenri").state).caption, "");
+  EXPECT_TRUE(mine.at("kenri2").element().visible);
+  EXPECT_FALSE(theirs.at("kenri2").element().visible);
   EXPECT_EQ(std::get<Label>(theirs.at("Label10").state).foreColor, kBlack);
   op("Command9");  // the decision
   const auto won = view(a), lost = view(b);
@@ -263,6 +264,21 @@ TEST_F(Hall, TheRightSignsLightOnlyForItsHolderAndTheWinReadsAsAnothersToTheRest
   confirm(a);
   EXPECT_EQ(f.Command14.backColor, kSilver);
   EXPECT_TRUE(hall.confirmedByHall().empty());
+}
+
+TEST_F(Hall, ATraineeIsSentOnlyWhatLiesInTheirView) {
+  const auto all = hall.bidderAll(a);
+  ASSERT_FALSE(all.empty());
+  for (const DisplayedElement& d : all) EXPECT_TRUE(inTraineeArea(d.element())) << d.element().name;
+  EXPECT_FALSE(view(a).contains("Text6"));
+  for (const auto& part : traineePartElements(f))
+    for (const std::string& name : part) EXPECT_TRUE(view(a).contains(name)) << name;
+  // The operator's typing changes nothing a trainee is sent.
+  hall.sharedChanges();
+  hall.bidderReply(a);
+  hall.operatorInput(typed("Text6", "350"), wall);
+  EXPECT_TRUE(hall.sharedChanges().empty());
+  EXPECT_TRUE(hall.bidderReply(a).changes.empty());
 }
 
 TEST_F(Hall, TheOperatorReadsTheTraineesNames) {

@@ -110,7 +110,11 @@ class HallPractice {
       p.lot = shown("syuppin");
       p.limit = numericValue(shown("meyasugaku")) * uniform(85, 115) / 100;
     }
-    const bool within = numericValue(shown("Text9")) + 0.3 <= p.limit;
+    // The price as the board shows it, in 万 (Text4 is the thousands).
+    const std::string digits = shown("Text1") + shown("Text2") + shown("Text3");
+    const double price =
+        (digits.empty() ? 0 : numericValue(digits)) + numericValue(shown("Text4")) / 10;
+    const bool within = price + 0.3 <= p.limit;
     switch (uniform(0, 19)) {
       case 0:  // goes
         if (static_cast<int>(pages_.size()) > fewest_) {
