@@ -105,7 +105,7 @@ Hall::Hall(boost::asio::io_context& io, HallSettings settings, std::function<voi
     journal_.operatorInput(0, in);
     session_.operatorInput(in, 0);
   }
-  if (settings_.store && !settings_.store->openHall(settings_.id)) halted_ = true;
+  if (settings_.store && !settings_.store->openHall(settings_.id, settings_.line)) halted_ = true;
   session_.operatorReply();
   session_.sharedChanges();
   arm();
@@ -233,8 +233,8 @@ void Hall::sendCsv(Peer& peer, const std::string& hall) {
   if (hall.empty() || hall == settings_.id) {
     for (const TraineeLot& l : session_.lots()) lots.push_back(namedCells(l));
   } else {
-    const auto kept =
-        settings_.store ? settings_.store->halls() : std::vector<ResultsStore::StoredHall>{};
+    const auto kept = settings_.store ? settings_.store->halls(settings_.line)
+                                      : std::vector<ResultsStore::StoredHall>{};
     if (std::none_of(kept.begin(), kept.end(), [&hall](const auto& h) { return h.id == hall; })) {
       send(peer, errorReply(ProtocolError::NoHall));
       return;
@@ -248,7 +248,7 @@ void Hall::sendCsv(Peer& peer, const std::string& hall) {
 
 std::string Hall::storedHalls() const {
   json list = json::array();
-  for (const auto& h : settings_.store->halls())
+  for (const auto& h : settings_.store->halls(settings_.line))
     list.push_back({{"hall", h.id},
                     {"opened", h.opened},
                     {"lots", h.lots},

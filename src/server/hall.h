@@ -22,6 +22,7 @@ namespace kobaru {
 // What a hall is made with.
 struct HallSettings {
   std::string id, key;
+  std::string line;         // whose earlier halls its trainer reads (see ResultsStore)
   std::string joinAddress;  // the trainees' page, for the trainer's panel
   std::filesystem::path site;
   std::optional<std::uint64_t> seed;  // seeded draws, for a hall to be played again

@@ -5,6 +5,7 @@
 #include <boost/beast/websocket.hpp>
 #include <cctype>
 #include <chrono>
+#include <nlohmann/json.hpp>
 
 #include "server/server.h"
 #include "server/socket_session.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr auto kRequestTime = std::chrono::seconds(30);
 constexpr std::string_view kSocketPath = "/ws";
+constexpr std::string_view kHallsPath = "/halls";
 
 // The value of `name` in the target's query, as written (the hall's id has no escapes).
 std::string queryValue(std::string_view target, std::string_view name) {
@@ -94,17 +96,41 @@ void HttpSession::answer() {
   const std::string_view path = target.substr(0, target.find('?'));
   const unsigned version = request.version();
   const bool keepAlive = request.keep_alive();
+  if (!pass_) {
+    beast::error_code error;
+    const auto peer = stream_.socket().remote_endpoint(error).address();
+    visitor_ = visitorOf(peer, view(request["X-Forwarded-For"]), server_.options().proxy);
+    pass_ = server_.visitors().enter(visitor_);
+    if (!pass_) {
+      auto r = plainAnswer(http::status::too_many_requests, version, false,
+                           "Too many connections from one address: close some and try again.\n");
+      r.set(http::field::retry_after, "10");
+      return write(std::move(r));
+    }
+  }
+  const bool own = ownOrigin(view(request[http::field::origin]), view(request[http::field::host]));
   if (path == kSocketPath) {
-    if (!ownOrigin(view(request[http::field::origin]), view(request[http::field::host])))
+    if (!own)
       return write(plainAnswer(http::status::forbidden, version, false,
                                "A page of another site may not join this hall.\n"));
     Hall* hall =
         beast::websocket::is_upgrade(request) ? server_.hall(queryValue(target, "hall")) : nullptr;
     if (!hall)
       return write(plainAnswer(http::status::not_found, version, false, "No such hall.\n"));
-    std::make_shared<SocketSession>(std::move(stream_), server_.shared(*hall))
+    std::make_shared<SocketSession>(std::move(stream_), server_.shared(*hall), std::move(pass_))
         ->run(std::move(request));
     return;
+  }
+  if (path == kHallsPath) {
+    if (request.method() != http::verb::post) {
+      auto r = plainAnswer(http::status::method_not_allowed, version, keepAlive, "POST.\n");
+      r.set(http::field::allow, "POST");
+      return write(std::move(r));
+    }
+    if (!own)
+      return write(plainAnswer(http::status::forbidden, version, false,
+                               "A page of another site may not open a hall here.\n"));
+    return openHall(version);
   }
   if (request.method() != http::verb::get && request.method() != http::verb::head) {
     auto r = plainAnswer(http::status::method_not_allowed, version, keepAlive, "GET or HEAD.\n");
@@ -135,6 +161,30 @@ void HttpSession::answer() {
   http::response<http::file_body> r{std::piecewise_construct, std::make_tuple(std::move(body)),
                                     std::make_tuple(http::status::ok, version)};
   headers(r);
+  write(std::move(r));
+}
+
+void HttpSession::openHall(unsigned version) {
+  const auto [opening, hall] = server_.openHallFor(visitor_);
+  switch (opening) {
+    case Opening::AddressHasMost:
+      return write(
+          plainAnswer(http::status::too_many_requests, version, false,
+                      "This address has opened as many halls as it may: end one first.\n"));
+    case Opening::ServerHasMost:
+      return write(plainAnswer(http::status::service_unavailable, version, false,
+                               "The server holds as many halls as it can: try again later.\n"));
+    case Opening::Opened:
+      break;
+  }
+  http::response<http::string_body> r{http::status::created, version};
+  r.set(http::field::content_type, "application/json");
+  r.set(http::field::cache_control, "no-store");
+  r.keep_alive(false);
+  r.body() = nlohmann::json{{"trainer", server_.trainerAddress(*hall)},
+                            {"join", server_.joinAddress(hall->id())}}
+                 .dump();
+  r.prepare_payload();
   write(std::move(r));
 }
 

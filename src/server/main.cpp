@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // kobaru-hall: the practice hall's server. It opens a hall, prints the trainer's and the
 // trainees' addresses, and serves the site and the halls until interrupted.
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <boost/asio/signal_set.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <charconv>
@@ -13,12 +16,19 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kobaru-hall [--port N] [--bind ADDRESS] [--site FOLDER] [--data FILE]\n"
+    "usage: kobaru-hall [--port N] [--bind ADDRESS] [--site FOLDER] [--data FILE] [OPTION]...\n"
     "  --port N         the port to listen on (default 8081; 0 for any free one)\n"
     "  --bind ADDRESS   the address to listen on (default 127.0.0.1; 0.0.0.0 for every network)\n"
     "  --site FOLDER    the browser edition's site to serve (default: the installed one)\n"
     "  --data FILE      the SQLite file the halls' results are kept in\n"
     "                   (default $XDG_DATA_HOME/kobaru/hall.sqlite)\n"
+    "  --public ORIGIN  how pages reach the server, for the addresses it gives\n"
+    "                   (like https://hall.example.org; default http://ADDRESS:PORT)\n"
+    "  --proxy ADDRESS  the reverse proxy's address: its X-Forwarded-For names the visitor\n"
+    "  --instance NAME  begins this process's hall ids (1 to 16 of a-z, 0-9), to route them by\n"
+    "  --most-halls N   halls open at once (default 200)\n"
+    "  --most-halls-per-address N        halls one address may have open (default 10)\n"
+    "  --most-connections-per-address N  connections one address may hold (default 4000)\n"
     "  --seed N         seeded draws, so that a journal plays the hall again (for tests)\n"
     "  --journal FILE   writes everything the first hall is given to FILE (for tests)\n";
 
@@ -35,6 +45,20 @@ template <typename Number>
 bool numberOf(std::string_view text, Number& n) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
   return error == std::errc() && end == text.data() + text.size();
+}
+
+bool instanceName(std::string_view s) {
+  return !s.empty() && s.size() <= 16 && std::all_of(s.begin(), s.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+  });
+}
+
+// Pages are the more the more people: a hall of a thousand holds as many sockets open.
+void allowAllDescriptors() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return;
+  limit.rlim_cur = limit.rlim_max;
+  setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 int usage(const std::string& problem) {
@@ -70,6 +94,29 @@ int main(int argc, char** argv) {
       options.seed = seed;
     } else if (option == "--journal") {
       options.journal = value;
+    } else if (option == "--public") {
+      std::string origin(value);
+      while (origin.ends_with('/')) origin.pop_back();
+      if (!origin.starts_with("http://") && !origin.starts_with("https://"))
+        return usage("no origin (http:// or https://, a host and maybe a port): " + origin);
+      options.publicOrigin = origin;
+    } else if (option == "--proxy") {
+      boost::system::error_code error;
+      options.proxy = boost::asio::ip::make_address(std::string(value), error);
+      if (error) return usage("no address: " + std::string(value));
+    } else if (option == "--instance") {
+      if (!instanceName(value)) return usage("no instance name: " + std::string(value));
+      options.instance = value;
+    } else if (option == "--most-halls") {
+      if (!numberOf(value, options.mostHalls) || options.mostHalls < 1)
+        return usage("no number of halls: " + std::string(value));
+    } else if (option == "--most-halls-per-address") {
+      if (!numberOf(value, options.mostHallsPerAddress) || options.mostHallsPerAddress < 0)
+        return usage("no number of halls: " + std::string(value));
+    } else if (option == "--most-connections-per-address") {
+      if (!numberOf(value, options.mostConnectionsPerAddress) ||
+          options.mostConnectionsPerAddress < 1)
+        return usage("no number of connections: " + std::string(value));
     } else {
       return usage("no option " + std::string(option));
     }
@@ -80,6 +127,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  allowAllDescriptors();
   boost::asio::io_context io(1);
   std::unique_ptr<kobaru::Server> server;
   try {

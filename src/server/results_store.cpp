@@ -16,6 +16,8 @@ constexpr const char* kMigrations[] = {
     "CREATE TABLE halls (id TEXT PRIMARY KEY, opened TEXT NOT NULL);"
     "CREATE TABLE lots (hall TEXT NOT NULL REFERENCES halls(id), seq INTEGER NOT NULL,"
     " bidder INTEGER NOT NULL, name TEXT NOT NULL, cells TEXT NOT NULL, PRIMARY KEY (hall, seq));",
+    // 1 -> 2: whose earlier halls each is; those before were all the server's own.
+    "ALTER TABLE halls ADD COLUMN line TEXT NOT NULL DEFAULT '';",
 };
 static_assert(std::size(kMigrations) == ResultsStore::kSchemaVersion);
 
@@ -107,11 +109,12 @@ bool ResultsStore::failed(const char* what) {
   return false;
 }
 
-bool ResultsStore::openHall(const std::string& id) {
+bool ResultsStore::openHall(const std::string& id, const std::string& line) {
   if (!writing()) return false;
-  Statement s(db_, "INSERT INTO halls (id, opened) VALUES (?1, ?2)");
+  Statement s(db_, "INSERT INTO halls (id, opened, line) VALUES (?1, ?2, ?3)");
   s.text(1, id);
   s.text(2, utcNow());
+  s.text(3, line);
   return sqlite3_step(s.s) == SQLITE_DONE || failed("the hall");
 }
 
@@ -128,11 +131,12 @@ bool ResultsStore::lot(const std::string& hall, int bidder, const std::string& n
   return sqlite3_step(s.s) == SQLITE_DONE || failed("a lot");
 }
 
-std::vector<ResultsStore::StoredHall> ResultsStore::halls() {
+std::vector<ResultsStore::StoredHall> ResultsStore::halls(const std::string& line) {
   std::vector<StoredHall> all;
   Statement s(db_,
               "SELECT id, opened, (SELECT COUNT(*) FROM lots WHERE hall = halls.id) FROM halls"
-              " ORDER BY opened DESC, rowid DESC");
+              " WHERE line = ?1 ORDER BY opened DESC, rowid DESC");
+  s.text(1, line);
   while (sqlite3_step(s.s) == SQLITE_ROW)
     all.push_back({s.column(0), s.column(1), sqlite3_column_int(s.s, 2)});
   return all;

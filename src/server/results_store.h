@@ -16,7 +16,7 @@ namespace kobaru {
 // older program refuses a newer file.
 class ResultsStore {
  public:
-  static constexpr int kSchemaVersion = 1;
+  static constexpr int kSchemaVersion = 2;
 
   // Opens (or makes) the file, its folder included; throws StoreError saying what failed.
   explicit ResultsStore(const std::filesystem::path& file);
@@ -34,16 +34,19 @@ class ResultsStore {
     std::vector<std::string> cells;
   };
 
-  // Each returns false once writing has failed, and writes nothing more.
-  bool openHall(const std::string& id);
+  // Each returns false once writing has failed, and writes nothing more. A hall's line is who
+  // reads it among the earlier halls: "" for the halls the server opens of its own, one after
+  // another; a hall opened on request is a line of its own.
+  bool openHall(const std::string& id, const std::string& line);
   bool lot(const std::string& hall, int bidder, const std::string& name,
            const std::vector<std::string>& cells);
   bool writing() const { return error_.empty(); }
   // Why writing failed.
   const std::string& error() const { return error_; }
 
-  // The halls kept, the newest first, and one hall's lots in the order they were kept.
-  std::vector<StoredHall> halls();
+  // The halls kept of one line, the newest first, and one hall's lots in the order they were
+  // kept.
+  std::vector<StoredHall> halls(const std::string& line);
   std::vector<StoredLot> lotsOf(const std::string& hall);
   const std::filesystem::path& file() const { return file_; }
 

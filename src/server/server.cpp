@@ -4,6 +4,8 @@
 #include <ifaddrs.h>
 #include <netinet/in.h>
 
+#include <algorithm>
+
 #include "server/http_session.h"
 #include "server/tokens.h"
 
@@ -43,7 +45,9 @@ Server::Server(asio::io_context& io, ServerOptions options)
     : io_(io),
       options_(std::move(options)),
       store_(std::make_unique<ResultsStore>(options_.data)),
-      acceptor_(io) {
+      acceptor_(io),
+      acceptLater_(io),
+      visitors_(options_.mostConnectionsPerAddress) {
   const auto address = asio::ip::make_address(options_.bind);
   const tcp::endpoint endpoint(address, options_.port);
   acceptor_.open(endpoint.protocol());
@@ -51,7 +55,8 @@ Server::Server(asio::io_context& io, ServerOptions options)
   acceptor_.bind(endpoint);
   acceptor_.listen(asio::socket_base::max_listen_connections);
   const auto shown = address.is_unspecified() ? reachableAddress() : address;
-  origin_ = "http://" + hostOf(shown) + ":" + std::to_string(port());
+  origin_ = options_.publicOrigin.empty() ? "http://" + hostOf(shown) + ":" + std::to_string(port())
+                                          : options_.publicOrigin;
   accept();
 }
 
@@ -62,19 +67,44 @@ unsigned short Server::port() const {
 void Server::accept() {
   acceptor_.async_accept([this](boost::system::error_code error, tcp::socket socket) {
     if (stopped_) return;
-    if (!error) {
-      // Small messages go out at once, not after the peer's delayed acknowledgement.
-      boost::system::error_code ignored;
-      socket.set_option(tcp::no_delay(true), ignored);
-      std::make_shared<HttpSession>(std::move(socket), *this)->run();
+    if (error) {
+      // Out of descriptors, say: try again in a moment rather than at once and for ever.
+      acceptLater_.expires_after(std::chrono::milliseconds(50));
+      acceptLater_.async_wait([this](boost::system::error_code e) {
+        if (!e && !stopped_) accept();
+      });
+      return;
     }
+    // Small messages go out at once, not after the peer's delayed acknowledgement.
+    boost::system::error_code ignored;
+    socket.set_option(tcp::no_delay(true), ignored);
+    std::make_shared<HttpSession>(std::move(socket), *this)->run();
     accept();
   });
 }
 
 Hall& Server::openHall() {
+  Hall& h = open(false);
+  printed_ = h.id();
+  if (opened) opened(h);
+  return h;
+}
+
+std::pair<Opening, Hall*> Server::openHallFor(const asio::ip::address& visitor) {
+  if (static_cast<int>(halls_.size()) >= options_.mostHalls)
+    return {Opening::ServerHasMost, nullptr};
+  const auto theirs = std::count_if(openedBy_.begin(), openedBy_.end(),
+                                    [&visitor](const auto& o) { return o.second == visitor; });
+  if (theirs >= options_.mostHallsPerAddress) return {Opening::AddressHasMost, nullptr};
+  Hall& h = open(true);
+  openedBy_[h.id()] = visitor;
+  return {Opening::Opened, &h};
+}
+
+Hall& Server::open(bool asked) {
   HallSettings settings;
-  settings.id = randomToken();
+  settings.id = options_.instance.empty() ? randomToken() : options_.instance + "-" + randomToken();
+  if (asked) settings.line = settings.id;
   settings.key = randomToken();
   settings.joinAddress = joinAddress(settings.id);
   settings.site = options_.site;
@@ -87,14 +117,14 @@ Hall& Server::openHall() {
       std::make_shared<Hall>(io_, std::move(settings), [this, id](Hall::Ending) { ended(id); });
   Hall& h = *hall;
   halls_[id] = std::move(hall);
-  if (opened) opened(h);
   return h;
 }
 
 void Server::ended(const std::string& id) {
   halls_.erase(id);
-  // The server goes on with a new hall, for the next practice.
-  if (!stopped_) openHall();
+  openedBy_.erase(id);
+  // The server goes on with a new hall of its own, for the next practice.
+  if (!stopped_ && id == printed_) openHall();
 }
 
 Hall* Server::hall(const std::string& id) {

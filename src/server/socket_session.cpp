@@ -8,8 +8,9 @@ namespace kobaru {
 namespace beast = boost::beast;
 namespace websocket = beast::websocket;
 
-SocketSession::SocketSession(beast::tcp_stream&& stream, std::weak_ptr<Hall> hall)
-    : ws_(std::move(stream)), hall_(std::move(hall)) {}
+SocketSession::SocketSession(beast::tcp_stream&& stream, std::weak_ptr<Hall> hall,
+                             Visitors::Pass pass)
+    : ws_(std::move(stream)), hall_(std::move(hall)), pass_(std::move(pass)) {}
 
 void SocketSession::run(beast::http::request<beast::http::string_body> request) {
   beast::get_lowest_layer(ws_).expires_never();

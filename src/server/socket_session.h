@@ -9,6 +9,7 @@
 #include <string>
 
 #include "server/peer.h"
+#include "server/visitors.h"
 
 namespace kobaru {
 
@@ -22,7 +23,8 @@ class SocketSession : public Peer, public std::enable_shared_from_this<SocketSes
   static constexpr std::size_t kLargestMessage = 4096;         // bytes, from a page
   static constexpr std::size_t kMostQueued = 4 * 1024 * 1024;  // bytes not yet written
 
-  SocketSession(boost::beast::tcp_stream&& stream, std::weak_ptr<Hall> hall);
+  // `pass` is its place among its visitor's connections, held while it is open.
+  SocketSession(boost::beast::tcp_stream&& stream, std::weak_ptr<Hall> hall, Visitors::Pass pass);
   void run(boost::beast::http::request<boost::beast::http::string_body> request);
 
   void send(std::shared_ptr<const std::string> message) override;
@@ -35,6 +37,7 @@ class SocketSession : public Peer, public std::enable_shared_from_this<SocketSes
 
   boost::beast::websocket::stream<boost::beast::tcp_stream> ws_;
   std::weak_ptr<Hall> hall_;
+  Visitors::Pass pass_;
   boost::beast::flat_buffer buffer_;
   std::deque<std::shared_ptr<const std::string>> queue_;
   std::size_t queued_ = 0;

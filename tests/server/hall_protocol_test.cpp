@@ -274,20 +274,10 @@ TEST_F(HallProtocol, TheSiteIsServedAndNothingOutsideIt) {
       {http::verb::post, "/", http::status::method_not_allowed},
   };
   for (const Case& c : cases) {
-    boost::asio::io_context io;
-    boost::beast::tcp_stream stream(io);
-    stream.expires_after(std::chrono::seconds(10));
-    stream.connect({boost::asio::ip::make_address("127.0.0.1"), server.port});
-    http::request<http::empty_body> request{c.method, c.target, 11};
-    request.set(http::field::host, "127.0.0.1");
-    http::write(stream, request);
-    boost::beast::flat_buffer buffer;
-    http::response_parser<http::string_body> response;
-    response.skip(c.method == http::verb::head);
-    http::read(stream, buffer, response);
-    EXPECT_EQ(response.get().result(), c.status) << c.target;
+    const auto response = httpAnswer(server.port, c.method, c.target);
+    EXPECT_EQ(response.result(), c.status) << c.target;
     if (c.status == http::status::ok && c.method == http::verb::get) {
-      EXPECT_EQ(response.get()[http::field::content_type], "text/html; charset=utf-8");
+      EXPECT_EQ(response[http::field::content_type], "text/html; charset=utf-8");
     }
   }
 }

@@ -83,12 +83,33 @@ TEST(HallResults, AFileThatCannotKeepThemIsRefusedWithWhy) {
       EXPECT_NE(std::string(e.what()).find(c.said), std::string::npos) << e.what();
     }
   }
-  // An older file is brought up to this program's schema.
+  // A file of the first schema is brought up to this program's, its halls the server's own.
   const auto older = site.path / "older.sqlite";
-  { ResultsStore fresh(older); }
+  {
+    sqlite3* db = nullptr;
+    sqlite3_open(older.c_str(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE halls (id TEXT PRIMARY KEY, opened TEXT NOT NULL);"
+                 "CREATE TABLE lots (hall TEXT NOT NULL REFERENCES halls(id), seq INTEGER NOT"
+                 " NULL, bidder INTEGER NOT NULL, name TEXT NOT NULL, cells TEXT NOT NULL,"
+                 " PRIMARY KEY (hall, seq));"
+                 "INSERT INTO halls VALUES ('h1', '2026-12-01T09:00:00Z');"
+                 "INSERT INTO lots VALUES ('h1', 1, 1, '青木', '[\"1001\"]');"
+                 "PRAGMA user_version=1;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+  }
   ResultsStore again(older);
   EXPECT_TRUE(again.writing());
-  EXPECT_TRUE(again.halls().empty());
+  const auto kept = again.halls("");
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].id, "h1");
+  EXPECT_EQ(kept[0].lots, 1);
+  ASSERT_EQ(again.lotsOf("h1").size(), 1u);
+  EXPECT_EQ(again.lotsOf("h1")[0].cells, std::vector<std::string>{"1001"});
+  EXPECT_TRUE(again.openHall("h2", "h2"));
+  EXPECT_EQ(again.halls("").size(), 1u);
+  EXPECT_EQ(again.halls("h2").size(), 1u);
 }
 
 TEST(HallResults, AHallWhoseResultsStopBeingKeptSaysSoAndStartsNoLot) {

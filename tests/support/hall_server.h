@@ -9,10 +9,12 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -32,8 +34,10 @@ class TestHallServer {
  public:
   // `site`: a folder with the hall's pages; `journal`: the first hall's, if any; `data`: the
   // results' file (default: in the site's folder).
+  // `tune` changes the options further.
   explicit TestHallServer(const std::filesystem::path& site, const std::string& journal = "",
-                          std::filesystem::path data = {}) {
+                          std::filesystem::path data = {},
+                          const std::function<void(ServerOptions&)>& tune = {}) {
     ServerOptions options;
     options.bind = "127.0.0.1";
     options.port = 0;
@@ -41,6 +45,7 @@ class TestHallServer {
     options.seed = 7;
     options.journal = journal;
     options.data = data.empty() ? site / "hall.sqlite" : data;
+    if (tune) tune(options);
     server_ = std::make_unique<Server>(io_, options);
     server_->opened = [this](Hall& h) {
       if (hall.empty()) {
@@ -75,8 +80,10 @@ class TestPage {
  public:
   static constexpr auto kWait = std::chrono::seconds(10);
 
-  // `origin`: the Origin a browser would send with the page's address ("" for none).
-  TestPage(unsigned short port, const std::string& hall, const std::string& origin = "") {
+  // `origin`: the Origin a browser would send with the page's address ("" for none);
+  // `forwardedFor`: the X-Forwarded-For a proxy would add ("" for none).
+  TestPage(unsigned short port, const std::string& hall, const std::string& origin = "",
+           const std::string& forwardedFor = "") {
     namespace asio = boost::asio;
     asio::ip::tcp::resolver resolver(io_);
     boost::beast::get_lowest_layer(ws_).expires_after(kWait);
@@ -84,12 +91,11 @@ class TestPage {
         asio::ip::tcp::endpoint(asio::ip::make_address("127.0.0.1"), port));
     boost::beast::get_lowest_layer(ws_).socket().set_option(asio::ip::tcp::no_delay(true));
     boost::beast::get_lowest_layer(ws_).expires_never();
-    if (!origin.empty()) {
-      ws_.set_option(boost::beast::websocket::stream_base::decorator(
-          [origin](boost::beast::websocket::request_type& r) {
-            r.set(boost::beast::http::field::origin, origin);
-          }));
-    }
+    ws_.set_option(boost::beast::websocket::stream_base::decorator(
+        [origin, forwardedFor](boost::beast::websocket::request_type& r) {
+          if (!origin.empty()) r.set(boost::beast::http::field::origin, origin);
+          if (!forwardedFor.empty()) r.set("X-Forwarded-For", forwardedFor);
+        }));
     ws_.handshake("127.0.0.1:" + std::to_string(port), "/ws?hall=" + hall);
   }
 
@@ -243,6 +249,26 @@ inline void playLot(TestPage& t, TestPage& a, TestPage& b) {
     return confirm;
   }());
   b.settle();
+}
+
+// One HTTP request to the server, on a connection of its own, and its answer.
+inline boost::beast::http::response<boost::beast::http::string_body> httpAnswer(
+    unsigned short port, boost::beast::http::verb method, const std::string& target,
+    std::initializer_list<std::pair<const char*, std::string>> fields = {}) {
+  namespace http = boost::beast::http;
+  boost::asio::io_context io;
+  boost::beast::tcp_stream stream(io);
+  stream.expires_after(std::chrono::seconds(10));
+  stream.connect({boost::asio::ip::make_address("127.0.0.1"), port});
+  http::request<http::empty_body> request{method, target, 11};
+  request.set(http::field::host, "127.0.0.1:" + std::to_string(port));
+  for (const auto& [name, value] : fields) request.set(name, value);
+  http::write(stream, request);
+  boost::beast::flat_buffer buffer;
+  http::response_parser<http::string_body> response;
+  response.skip(method == http::verb::head);
+  http::read(stream, buffer, response);
+  return response.release();
 }
 
 // A folder with the hall's pages, removed with the object.
