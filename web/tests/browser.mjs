@@ -20,8 +20,9 @@ const kArgs = [
   '--disable-sync',
 ];
 
-// Resolves to { context, close() }; `options` go to the context (viewport, hasTouch ...).
-export async function launch(options = {}) {
+// Resolves to { context, close() }; `args` are added to Chromium's, the other `options` go to the
+// context (viewport, hasTouch ...).
+export async function launch({ args = [], ...options } = {}) {
   const home = fs.mkdtempSync(path.join(os.tmpdir(), 'kobaru-chromium-'));
   const runtime = path.join(home, 'xdg-runtime');
   const tmp = path.join(home, 'tmp');
@@ -30,7 +31,7 @@ export async function launch(options = {}) {
   const context = await chromium.launchPersistentContext(path.join(home, 'profile'), {
     executablePath: kChromium,
     headless: true,
-    args: kArgs,
+    args: [...kArgs, ...args],
     env: { ...process.env, TMPDIR: tmp, XDG_RUNTIME_DIR: runtime, HOME: home },
     viewport: { width: 1200, height: 900 },
     ...options,
