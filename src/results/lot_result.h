@@ -47,6 +47,8 @@ struct LotResult {
   std::optional<std::int64_t> startReactionMs;  // the start signal to the first press
   std::vector<std::int32_t> stopReactionsMs;    // each stop of the clock to the next press
   std::vector<std::int32_t> retakeReactionsMs;  // each right taken away to its retake
+
+  friend bool operator==(const LotResult&, const LotResult&) = default;
 };
 
 // The lots of one session, oldest first.

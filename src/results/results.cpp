@@ -123,6 +123,9 @@ void Results::recordLine(const Form1& f) {
   }
   LotResult* lot = open();
   if (!lot) return;
+  // Another's line mostly changes nothing here; a hall's every window is redrawn only when it
+  // does.
+  const LotResult before = *lot;
   const std::int64_t now = f.scheduler.now();
   const double price = line.price * 10;
   switch (meaning.line) {
@@ -162,7 +165,7 @@ void Results::recordLine(const Form1& f) {
     takenAt_.reset();
   }
   traineeHolds_ = holding;
-  ++revision_;
+  if (!(*lot == before)) ++revision_;
 }
 
 void Results::start(const Form1& f) {

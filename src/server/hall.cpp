@@ -2,6 +2,7 @@
 #include "server/hall.h"
 
 #include <algorithm>
+#include <array>
 #include <boost/asio/post.hpp>
 
 #include "practice/random.h"
@@ -116,6 +117,7 @@ Hall::~Hall() {
   over_ = true;
   wake_.cancel();
   idle_.cancel();
+  lists_.cancel();
 }
 
 std::int64_t Hall::now() const {
@@ -394,28 +396,46 @@ void Hall::publish() {
     sendAll(Page::Role::Trainer, text);
   }
   const std::string shared = elementList(session_.sharedChanges());
+  // Trainees who are shown the same are sent one text: most of a room reads the same record,
+  // and writing it out is the most of the work. So many kinds are looked through, no more.
+  constexpr std::size_t kKindsCompared = 16;
+  struct Written {
+    std::vector<DisplayedElement> changes;
+    std::string held;
+    std::shared_ptr<const std::string> text;
+  };
+  std::vector<Written> written;
   for (auto& [peer, page] : pages_) {
     if (page.role != Page::Role::Trainee) continue;
     Reply own = session_.bidderReply(page.bidder);
-    const std::string changes = joined(shared, elementList(own.changes));
-    if (!changes.empty() || !own.effects.empty())
-      send(*peer, viewText(changes, own.effects, std::nullopt, own.held));
+    if (shared.empty() && own.changes.empty() && own.effects.empty()) continue;
+    const auto same = std::find_if(written.begin(), written.end(), [&own](const Written& w) {
+      return w.held == own.held && w.changes == own.changes;
+    });
+    if (own.effects.empty() && same != written.end()) {
+      peer->send(same->text);
+      continue;
+    }
+    auto text = std::make_shared<const std::string>(
+        viewText(joined(shared, elementList(own.changes)), own.effects, std::nullopt, own.held));
+    if (own.effects.empty() && written.size() < kKindsCompared)
+      written.push_back({std::move(own.changes), own.held, text});
+    peer->send(std::move(text));
   }
   publishLists();
   arm();
 }
 
 void Hall::publishLists() {
-  std::string trainees = traineesMessage();
-  if (trainees != traineesShown_) {
-    traineesShown_ = trainees;
-    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(std::move(trainees)));
-  }
-  std::uint64_t revisions = 0;
-  for (const auto& [bidder, seat] : seats_) revisions += session_.resultsOf(bidder)->revision();
-  if (revisions != resultsShown_) {
-    resultsShown_ = revisions;
-    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(trainerResults()));
+  // The trainer's lists cover the whole room, and a room bids many times a second: they go out
+  // at most every kListsEvery, the newest then.
+  if (!listsDue_) {
+    listsDue_ = true;
+    const auto wait = std::max<std::int64_t>(0, listsSentAt_ + kListsEvery - now());
+    lists_.expires_after(std::chrono::milliseconds(wait));
+    lists_.async_wait([this](const boost::system::error_code& error) {
+      if (!error && !over_) sendLists();
+    });
   }
   for (auto& [peer, page] : pages_) {
     if (page.role != Page::Role::Trainee) continue;
@@ -423,6 +443,27 @@ void Hall::publishLists() {
     if (revision == page.resultsShown) continue;
     page.resultsShown = revision;
     send(*peer, traineeResults(page.bidder));
+  }
+}
+
+void Hall::sendLists() {
+  listsDue_ = false;
+  listsSentAt_ = now();
+  std::string trainees = traineesMessage();
+  if (trainees != traineesShown_) {
+    traineesShown_ = trainees;
+    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(std::move(trainees)));
+  }
+  // The trainer's results change with the lots that start and end (and those the hall
+  // confirms), not with every bid of a running one.
+  std::array<std::size_t, 3> lots = {seats_.size(), 0, session_.confirmedByHall().size()};
+  for (const auto& [bidder, seat] : seats_) {
+    const Lots& l = session_.resultsOf(bidder)->lots();
+    lots[1] += 2 * l.size() + (!l.empty() && l.back().outcome != Outcome::Running ? 1 : 0);
+  }
+  if (lots != resultsShown_) {
+    resultsShown_ = lots;
+    sendAll(Page::Role::Trainer, std::make_shared<const std::string>(trainerResults()));
   }
 }
 
@@ -513,6 +554,7 @@ void Hall::end(Ending how) {
   over_ = true;
   wake_.cancel();
   idle_.cancel();
+  lists_.cancel();
   const auto text = std::make_shared<const std::string>(
       wireText({{"type", "ended"}, {"reason", kEndings[static_cast<int>(how)]}}));
   for (auto& [peer, page] : pages_) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <chrono>
@@ -42,6 +43,7 @@ class Hall {
   // inputs faster than this a second for long (a held key repeats at about that).
   static constexpr int kMostBadMessages = 20;
   static constexpr double kInputsASecond = 30, kInputBurst = 90;
+  static constexpr std::int64_t kListsEvery = 250;  // ms between the trainer's lists
   enum class Ending { Trainer, Idle, Stopped };
 
   // `ended` runs once the hall has ended, with how.
@@ -88,6 +90,7 @@ class Hall {
   // After every event: each page's changes, the lists, the results, and the next wake-up.
   void publish();
   void publishLists();
+  void sendLists();
   // Keeps every lot that has ended since; once that fails, tells the trainer and starts no lot.
   void keepEndedLots();
   void storageFailed();
@@ -113,8 +116,11 @@ class Hall {
   std::map<int, Seat> seats_;
   boost::asio::steady_timer wake_{io_};
   boost::asio::steady_timer idle_{io_};
+  boost::asio::steady_timer lists_{io_};
+  bool listsDue_ = false;
+  std::int64_t listsSentAt_ = -kListsEvery;
   std::string traineesShown_;
-  std::uint64_t resultsShown_ = ~std::uint64_t{0};
+  std::array<std::size_t, 3> resultsShown_{};  // trainees, lots started and ended, confirmed
   bool over_ = false;
   std::map<int, std::size_t> kept_;  // each trainee's lots kept so far
   bool halted_ = false;              // the results cannot be kept: no new lot starts

@@ -343,10 +343,14 @@ TEST_F(Hall, ATraineeJoiningMidLotSeesTheRecordSoFarAsTheirs) {
 }
 
 TEST_F(Hall, EachTraineesResultsAreTheirOwn) {
+  const int c = hall.join("千葉");
   soldOut();
+  const auto watching = hall.resultsOf(c)->revision();
   click(a);
   click(b);
   click(a);
+  // Others' bids change nothing in the results of one who watches.
+  EXPECT_EQ(hall.resultsOf(c)->revision(), watching);
   op("Command9");                          // a wins at 20.9 after two bids; b bid once
   after(HallSession::kConfirmWait + 100);  // and a never confirms
   const LotResult& won = hall.resultsOf(a)->lots().back();

@@ -83,7 +83,11 @@ TEST_F(HallProtocol, AManualLotWithThreeTrainees) {
     p->until("the award", [](TestPage& q) { return q.record().find("落札") != std::string::npos; });
     EXPECT_EQ(p->record().find("自分落札"), std::string::npos) << p->record();
   }
-  t->settle();
+  // The trainer's list follows within its interval.
+  t->until("the award in the trainees' list", [](TestPage& q) {
+    const json& l = q.messages["trainees"]["trainees"];
+    return l.size() == 3 && l[2]["won"] == 1;
+  });
   const json trainees = t->messages["trainees"]["trainees"];
   ASSERT_EQ(trainees.size(), 3u);
   EXPECT_EQ(trainees[2]["won"], 1);
