@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include "load_client.h"
 #include "support/hall_process.h"
 
 #include <boost/asio/connect.hpp>
@@ -37,6 +38,8 @@
 namespace {
 
 using kobaru::ServerProcess;
+using kobaru::load::Page;
+using kobaru::load::percentile;
 namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace websocket = beast::websocket;
@@ -48,64 +51,6 @@ constexpr auto kClickWait = std::chrono::seconds(2);
 // Bids a lot takes before the next one starts: a lively lot's, so the record stays its size.
 constexpr int kBidsALot = 20;
 constexpr auto kAutomatic = std::chrono::seconds(10);
-
-// One page: connected and welcomed synchronously, then reading on the shared loop.
-struct Page : std::enable_shared_from_this<Page> {
-  websocket::stream<beast::tcp_stream> ws;
-  beast::flat_buffer buffer;
-  std::deque<std::string> out;
-  std::function<void(Page&, const std::string&)> onMessage;
-  long messages = 0;
-
-  Page(asio::io_context& io, unsigned short port, const std::string& hall, const json& hello)
-      : ws(io) {
-    beast::get_lowest_layer(ws).connect({asio::ip::make_address("127.0.0.1"), port});
-    beast::get_lowest_layer(ws).socket().set_option(asio::ip::tcp::no_delay(true));
-    ws.handshake("127.0.0.1:" + std::to_string(port), "/ws?hall=" + hall);
-    ws.write(asio::buffer(hello.dump()));
-    for (int i = 0; i < 100; ++i) {
-      ws.read(buffer);
-      const std::string m = beast::buffers_to_string(buffer.data());
-      buffer.consume(buffer.size());
-      if (m.find(R"("type":"welcome")") != std::string::npos) return;
-    }
-    throw std::runtime_error("no welcome");
-  }
-  void read() {
-    ws.async_read(buffer, [self = shared_from_this()](beast::error_code error, std::size_t) {
-      if (error) return;
-      const std::string m = beast::buffers_to_string(self->buffer.data());
-      self->buffer.consume(self->buffer.size());
-      ++self->messages;
-      if (self->onMessage) self->onMessage(*self, m);
-      self->read();
-    });
-  }
-  void send(const json& message) {
-    out.push_back(message.dump());
-    if (out.size() == 1) write();
-  }
-  void input(const char* kind, const char* name, const json& more = json::object()) {
-    json in = {{"kind", kind}, {"name", name}};
-    in.update(more);
-    send({{"type", "input"}, {"input", in}});
-  }
-  void write() {
-    ws.async_write(asio::buffer(out.front()),
-                   [self = shared_from_this()](beast::error_code error, std::size_t) {
-                     if (error) return;
-                     self->out.pop_front();
-                     if (!self->out.empty()) self->write();
-                   });
-  }
-};
-
-double percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  return v[std::min(v.size() - 1,
-                    static_cast<std::size_t>(p / 100 * static_cast<double>(v.size())))];
-}
 
 }  // namespace
 

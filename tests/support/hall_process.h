@@ -17,6 +17,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kobaru {
 
@@ -26,16 +27,22 @@ struct ServerProcess {
   unsigned short port = 0;
   std::string hall, key;
 
+  // `more`: further options for the program.
   ServerProcess(const std::string& program, const std::filesystem::path& site,
-                const std::filesystem::path& data) {
+                const std::filesystem::path& data, const std::vector<std::string>& more = {}) {
+    std::vector<std::string> args = {program,       "--port", "0",          "--site",
+                                     site.string(), "--data", data.string()};
+    args.insert(args.end(), more.begin(), more.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     int out[2];
     if (pipe(out) != 0) throw std::runtime_error("no pipe");
     pid = fork();
     if (pid == 0) {
       dup2(out[1], STDOUT_FILENO);
       close(out[0]);
-      execl(program.c_str(), program.c_str(), "--port", "0", "--site", site.c_str(), "--data",
-            data.c_str(), nullptr);
+      execv(program.c_str(), argv.data());
       _exit(127);
     }
     close(out[1]);
