@@ -13,6 +13,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { launch } from './browser.mjs';
+import { board, recordOf, typeStartPrice, watchPage } from './hall_pages.mjs';
 import { kSite } from './server.mjs';
 import { kScreenshots, waitFor } from './session.mjs';
 
@@ -76,26 +77,9 @@ after(async () => {
   );
 });
 
-// What a hall page did that it must not: console errors, uncaught exceptions, and requests to
-// anywhere but the hall's server.
-function watchHall(page, hall) {
-  const faults = [];
-  page.on('console', (m) => {
-    if (m.type() === 'error') faults.push(`console error: ${m.text()}`);
-  });
-  page.on('pageerror', (e) => faults.push(`uncaught: ${e.message}`));
-  page.on('request', (r) => {
-    if (!r.url().startsWith(`${hall.origin}/`) && !r.url().startsWith('blob:')) faults.push(`request outside the hall: ${r.url()}`);
-  });
-  return faults;
-}
-
-const board = (page, name) => page.locator(`[data-window="Form1"] [data-name="${name}"]`);
-const recordOf = (page) => board(page, 'ousatu').inputValue();
-
 async function openTrainee(browser, hall, name) {
   const page = await browser.context.newPage();
-  const faults = watchHall(page, hall);
+  const faults = watchPage(page, hall.origin);
   await page.goto(hall.join);
   await page.getByLabel('お名前').fill(name);
   await page.getByRole('button', { name: '入場' }).click();
@@ -194,11 +178,11 @@ test('the hall\'s pages let be any message they cannot read, say so on a wrong k
       return page;
     };
     const trainer = await routed(await browser.context.newPage());
-    const trainerFaults = watchHall(trainer, hall);
+    const trainerFaults = watchPage(trainer, hall.origin);
     await trainer.goto(hall.trainer);
     await waitFor(trainer, () => document.querySelector('[data-window="Form1"] [data-name="ousatu"]'), "the trainer's screen");
     const trainee = await routed(await browser.context.newPage());
-    const traineeFaults = watchHall(trainee, hall);
+    const traineeFaults = watchPage(trainee, hall.origin);
     await trainee.goto(hall.join);
     await trainee.getByLabel('お名前').fill('山本');
     await trainee.getByRole('button', { name: '入場' }).click();
@@ -234,7 +218,7 @@ test('the hall\'s pages let be any message they cannot read, say so on a wrong k
     // take it back unless asked to, and then the copy says so.
     const seat = await trainee.evaluate(() => Object.entries(sessionStorage));
     const copy = await browser.context.newPage();
-    const copyFaults = watchHall(copy, hall);
+    const copyFaults = watchPage(copy, hall.origin);
     await copy.addInitScript((entries) => entries.forEach(([k, v]) => sessionStorage.setItem(k, v)), seat);
     await copy.goto(hall.join);
     await waitFor(copy, () => document.querySelector('[data-window="Form1"] [data-name="Command12"]'), 'the seat in the copy of the tab');
@@ -262,7 +246,7 @@ test('a trainer and three trainees play a manual lot and automatic ones; every r
   ]);
   try {
     const trainerPage = await browsers[0].context.newPage();
-    const trainerFaults = watchHall(trainerPage, hall);
+    const trainerFaults = watchPage(trainerPage, hall.origin);
     await trainerPage.goto(hall.trainer);
     await waitFor(trainerPage, () => document.querySelector('[data-window="Form1"] [data-name="ousatu"]') && document.querySelector('[data-window="hall"] svg.qr'), "the trainer's screen and the hall panel");
     const panel = trainerPage.locator('[data-window="hall"]');
@@ -279,7 +263,7 @@ test('a trainer and three trainees play a manual lot and automatic ones; every r
     // their name, which stays text.
     const names = ['鈴木', '<b>佐藤</b>', '田中'];
     const first = await browsers[1].context.newPage();
-    const firstFaults = watchHall(first, hall);
+    const firstFaults = watchPage(first, hall.origin);
     await first.goto(hall.join);
     await first.getByRole('button', { name: '入場' }).click();
     assert.match(await first.locator('[data-window="join"] .error').textContent(), /1〜20文字/);
@@ -310,13 +294,7 @@ test('a trainer and three trainees play a manual lot and automatic ones; every r
     // climbs, the third raises with the clock stopped; after the sell-out the first takes the
     // right, the decision awards it, and the winner confirms.
     const press = (name) => board(trainerPage, name).click();
-    // Forced stop opens the start price, which the hall's first screen had locked: the box
-    // becomes an entry the trainer types into, its keys going to the hall.
-    await press('Command23');
-    await waitFor(trainerPage, () => document.activeElement?.matches('input[data-name="Text6"]'), 'the start price open for typing, with the focus');
-    await trainerPage.keyboard.press('Control+A');
-    await trainerPage.keyboard.type('200', { delay: 120 });
-    await waitFor(trainerPage, () => document.querySelector('[data-window="Form1"] [data-name="Text6"]').value === '200', 'the start price typed');
+    await typeStartPrice(trainerPage, '200');
     await press('Command11');
     await press('Command1');
     await waitFor(trainerPage, () => /スタート {2}/.test(document.querySelector('[data-name="ousatu"]').value), 'the manual lot to start');

@@ -21,6 +21,7 @@ import { after, before, test } from 'node:test';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { fileURLToPath } from 'node:url';
 import { launch } from '../browser.mjs';
+import { board, recordOf, typeStartPrice, watchPage } from '../hall_pages.mjs';
 import { kSite } from '../server.mjs';
 import { kScreenshots, waitFor } from '../session.mjs';
 
@@ -247,34 +248,14 @@ test('nginx sends each hall\'s WebSocket to the process that holds it, by the pr
   passed++;
 });
 
-const board = (page, name) => page.locator(`[data-window="Form1"] [data-name="${name}"]`);
-const recordOf = (page) => board(page, 'ousatu').inputValue();
 const recordShows = (page, pattern, what) =>
   waitFor(page, (source) => new RegExp(source, 'm').test(document.querySelector('[data-window="Form1"] [data-name="ousatu"]').value), what, pattern.source);
-
-// What a page did that it must not: console errors, uncaught exceptions, and requests to
-// anywhere but the proxy.
-function watched(page) {
-  const faults = [];
-  page.on('console', (m) => {
-    if (m.type() === 'error') faults.push(`console error: ${m.text()}`);
-  });
-  page.on('pageerror', (e) => faults.push(`uncaught: ${e.message}`));
-  page.on('request', (r) => {
-    if (!r.url().startsWith(`${origin}/`) && !r.url().startsWith('blob:')) faults.push(`request outside the proxy: ${r.url()}`);
-  });
-  return faults;
-}
 
 // A manual lot on a trainer's page to an award: the start price, スタート and 停止 at once, the
 // trainee's bid on the stopped clock, the sell-out and the decision.
 async function manualLot(trainer, trainee) {
   const press = (name) => board(trainer, name).click();
-  await press('Command23');
-  await waitFor(trainer, () => document.activeElement?.matches('input[data-name="Text6"]'), 'the start price open for typing, with the focus');
-  await trainer.keyboard.press('Control+A');
-  await trainer.keyboard.type('200', { delay: 120 });
-  await waitFor(trainer, () => document.querySelector('[data-window="Form1"] [data-name="Text6"]').value === '200', 'the start price typed');
+  await typeStartPrice(trainer, '200');
   await press('Command11');
   await press('Command1');
   await recordShows(trainer, /^スタート {2}/, 'the manual lot to start');
@@ -298,7 +279,7 @@ test('through https, a trainer opens a new hall from trainer.html alone and anot
   const faults = [];
   const page = async () => {
     const p = await browser.context.newPage();
-    faults.push(watched(p));
+    faults.push(watchPage(p, origin));
     return p;
   };
   try {
